@@ -1,0 +1,52 @@
+# GoogleTest executables: native ones are discovered test by test; Windows ones run as a whole
+# under Wine, inside the private Xvfb display and Wine prefix of the current test run.
+
+if(NOT VARNELTA_TESTS)
+  return()
+endif()
+enable_testing()
+
+if(CMAKE_CROSSCOMPILING AND WIN32)
+  set(VARNELTA_WINE_STATE ${CMAKE_BINARY_DIR}/wine-session)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${VARNELTA_WINE_STATE})
+  set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the cross build")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  set(VARNELTA_GTEST_MAIN gtest_main)
+  set(VARNELTA_GMOCK gmock)
+else()
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  set(VARNELTA_GTEST_MAIN GTest::gtest_main)
+  set(VARNELTA_GMOCK GTest::gmock)
+endif()
+
+# varnelta_add_test(NAME SOURCES src... [LIBS lib...] [GUI])
+# GUI tests create windows; they take the desktop one at a time.
+function(varnelta_add_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${VARNELTA_GMOCK} ${VARNELTA_GTEST_MAIN}
+    varnelta_options)
+  if(CMAKE_CROSSCOMPILING AND WIN32)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
+    if(ARG_GUI)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop LABELS gui)
+    endif()
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+# Starts and stops the run's Xvfb and Wine prefix around every Windows test.
+function(varnelta_add_wine_session)
+  if(NOT (CMAKE_CROSSCOMPILING AND WIN32))
+    return()
+  endif()
+  set(session ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh)
+  add_test(NAME wine_session_start COMMAND ${session} start ${VARNELTA_WINE_STATE})
+  add_test(NAME wine_session_stop COMMAND ${session} stop ${VARNELTA_WINE_STATE})
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
+  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+endfunction()
