@@ -71,51 +71,120 @@ inline std::uint8_t Byte(std::string_view s, std::size_t i) { return static_cast
 // Lead bytes of GBK double-byte characters.
 inline bool IsLeadByte(std::uint8_t b) { return b >= 0x81 && b <= 0xFE; }
 
-std::string Concat(std::initializer_list<std::string_view> parts) {
-  std::size_t size = 0;
-  for (auto p : parts) size += p.size();
-  std::string out;
-  out.reserve(size);
-  for (auto p : parts) out.append(p);
-  return out;
+// Whether any of the n bytes has its high bit set (a loop the compiler vectorises).
+inline bool HasHighByte(const char* p, std::size_t n) {
+  unsigned char any = 0;
+  for (std::size_t k = 0; k < n; ++k) any |= static_cast<unsigned char>(p[k]);
+  return (any & 0x80) != 0;
 }
 
-// `d` without its first `dropFront` and last `dropBack` bytes; empty when nothing is left.
-std::string Cut(const std::string& d, std::size_t dropFront, std::size_t dropBack) {
-  if (d.size() <= dropFront + dropBack) return {};
-  return d.substr(dropFront, d.size() - dropFront - dropBack);
-}
 
-}  // namespace
-
-std::string EncodeBase64(std::string_view bytes) {
-  const std::size_t n = bytes.size();
-  std::string out((n + 2) / 3 * 4, '\0');
-  const auto* in = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  char* o = out.data();
-  std::size_t i = 0;
-  for (; i + 3 <= n; i += 3, o += 4) {
+// Three bytes to four characters: two look-ups of 12 bits each.
+inline char* EncodeBlocks(const std::uint8_t* in, std::size_t n, char* o) {
+  for (std::size_t i = 0; i + 3 <= n; i += 3, o += 4) {
     const std::uint32_t v = (std::uint32_t{in[i]} << 16) | (std::uint32_t{in[i + 1]} << 8) | in[i + 2];
     const std::uint16_t a = kPairs.pairs[v >> 12];
     const std::uint16_t b = kPairs.pairs[v & 0xFFF];
     std::memcpy(o, &a, 2);
     std::memcpy(o + 2, &b, 2);
   }
-  if (n - i == 1) {
-    const std::uint8_t b0 = in[i];
-    o[0] = kAlphabet[b0 >> 2];
-    o[1] = kAlphabet[(b0 & 3) << 4];
+  return o;
+}
+
+// `prefix` + Base64 of the concatenated `pieces` + `suffix`, in a single allocation: the
+// markers around an address never need a joined copy of their own.
+std::string EncodeJoined(std::string_view prefix, std::initializer_list<std::string_view> pieces,
+                         std::string_view suffix) {
+  std::size_t n = 0;
+  for (auto p : pieces) n += p.size();
+  std::string out(prefix.size() + (n + 2) / 3 * 4 + suffix.size(), '\0');
+  std::memcpy(out.data(), prefix.data(), prefix.size());
+  char* o = out.data() + prefix.size();
+  std::uint8_t carry[3];
+  std::size_t c = 0;  // bytes waiting in `carry` for a whole group
+  for (auto piece : pieces) {
+    const auto* in = reinterpret_cast<const std::uint8_t*>(piece.data());
+    std::size_t i = 0;
+    while (c > 0 && c < 3 && i < piece.size()) carry[c++] = in[i++];
+    if (c == 3) {
+      o = EncodeBlocks(carry, 3, o);
+      c = 0;
+    }
+    const std::size_t bulk = (piece.size() - i) / 3 * 3;
+    o = EncodeBlocks(in + i, bulk, o);
+    for (i += bulk; i < piece.size(); ++i) carry[c++] = in[i];
+  }
+  if (c == 1) {
+    o[0] = kAlphabet[carry[0] >> 2];
+    o[1] = kAlphabet[(carry[0] & 3) << 4];
     o[2] = '=';
     o[3] = '=';
-  } else if (n - i == 2) {
-    const std::uint8_t b0 = in[i], b1 = in[i + 1];
-    o[0] = kAlphabet[b0 >> 2];
-    o[1] = kAlphabet[((b0 & 3) << 4) | (b1 >> 4)];
-    o[2] = kAlphabet[(b1 & 15) << 2];
+    o += 4;
+  } else if (c == 2) {
+    o[0] = kAlphabet[carry[0] >> 2];
+    o[1] = kAlphabet[((carry[0] & 3) << 4) | (carry[1] >> 4)];
+    o[2] = kAlphabet[(carry[1] & 15) << 2];
     o[3] = '=';
+    o += 4;
   }
+  std::memcpy(o, suffix.data(), suffix.size());
   return out;
 }
+
+
+// The text without every occurrence of `pattern`. Occurrences only at the very start (the
+// usual prefix) need no copy: the result is then a view into `text`; otherwise the kept bytes
+// are gathered in `storage` and the result views that.
+std::string_view RemoveAllView(std::string_view text, std::string_view pattern, std::string& storage) {
+  if (pattern.empty() || text.size() < pattern.size()) return text;
+  const std::size_t last = text.size() - pattern.size();
+  const char first = pattern.front();
+  std::size_t kept = 0;  // start of the bytes not yet copied
+  std::size_t i = 0;
+  bool copying = false;
+  const char* base = text.data();
+  while (i <= last) {
+    // Jump to the next byte that could start a match. Only where a byte with the high bit
+    // stands before it must the way there go character by character, since a lead byte makes
+    // the next byte its trailing half, where no match may start.
+    const void* hit = std::memchr(base + i, first, last + 1 - i);
+    const std::size_t candidate = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - base) : last + 1;
+    if (HasHighByte(base + i, candidate - i)) {
+      while (i < candidate) i += IsLeadByte(Byte(text, i)) ? 2 : 1;
+      if (i > candidate) continue;
+    } else {
+      i = candidate;
+    }
+    if (i > last) break;
+    if (text.compare(i, pattern.size(), pattern) == 0) {
+      if (i != kept || copying) {
+        if (!copying) storage.reserve(text.size() - kept);
+        storage.append(text.substr(kept, i - kept));
+        copying = true;
+      }
+      i += pattern.size();
+      kept = i;
+      continue;
+    }
+    i += IsLeadByte(Byte(text, i)) ? 2 : 1;
+  }
+  if (!copying) return text.substr(kept);
+  storage.append(text.substr(kept));
+  return storage;
+}
+
+// `d` without its first `dropFront` and last `dropBack` bytes, in place; empty when nothing
+// is left.
+std::string Cut(std::string d, std::size_t dropFront, std::size_t dropBack) {
+  if (d.size() <= dropFront + dropBack) return {};
+  d.erase(d.size() - dropBack);
+  d.erase(0, dropFront);
+  return d;
+}
+
+}  // namespace
+
+std::string EncodeBase64(std::string_view bytes) { return EncodeJoined({}, {bytes}, {}); }
 
 std::string DecodeBase64(std::string_view text) {
   const std::size_t groups = text.size() / 4;
@@ -164,26 +233,10 @@ std::string DecodeBase64(std::string_view text) {
   return out;
 }
 
+
 std::string RemoveAll(std::string_view text, std::string_view pattern) {
-  if (pattern.empty() || text.size() < pattern.size()) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
-  const std::size_t last = text.size() - pattern.size();
-  const char first = pattern.front();
-  std::size_t kept = 0;  // start of the bytes not yet copied
-  std::size_t i = 0;
-  while (i <= last) {
-    if (text[i] == first && text.compare(i, pattern.size(), pattern) == 0) {
-      out.append(text.substr(kept, i - kept));
-      i += pattern.size();
-      kept = i;
-      continue;
-    }
-    // Step over a whole character so that a match never starts on a trailing byte.
-    i += IsLeadByte(Byte(text, i)) ? 2 : 1;
-  }
-  out.append(text.substr(kept));
-  return out;
+  std::string storage;
+  return std::string(RemoveAllView(text, pattern, storage));
 }
 
 std::string_view LinkPrefix(int kind) {
@@ -199,17 +252,16 @@ std::string_view LinkPrefix(int kind) {
 std::optional<std::string> MakeSpecialLink(int kind, std::string_view address) {
   switch (kind) {
     case lkThunder:
-      return Concat({kThunderPrefix, EncodeBase64(Concat({kThunderHead, address, kThunderTail}))});
+      return EncodeJoined(kThunderPrefix, {kThunderHead, address, kThunderTail}, {});
     case lkFlashGet:
-      return Concat({kFlashGetPrefix, EncodeBase64(Concat({kFlashGetMarker, address, kFlashGetMarker})),
-                     kFlashGetEnd});
+      return EncodeJoined(kFlashGetPrefix, {kFlashGetMarker, address, kFlashGetMarker}, kFlashGetEnd);
     case lkXuanfeng:
-      return Concat({kXuanfengPrefix, EncodeBase64(address)});
+      return EncodeJoined(kXuanfengPrefix, {address}, {});
     case lkRayfile: {
       // Only a leading "http://" is dropped (decoding puts it back); one inside the address,
       // as in a redirect parameter, is part of the address and stays.
-      std::string_view rest = address.starts_with(kHttp) ? address.substr(kHttp.size()) : address;
-      return Concat({kRayfilePrefix, EncodeBase64(Concat({rest, kRayfileTail}))});
+      const std::string_view rest = address.starts_with(kHttp) ? address.substr(kHttp.size()) : address;
+      return EncodeJoined(kRayfilePrefix, {rest, kRayfileTail}, {});
     }
     default:
       return std::nullopt;
@@ -217,17 +269,23 @@ std::optional<std::string> MakeSpecialLink(int kind, std::string_view address) {
 }
 
 std::optional<std::string> MakeOrdinaryLink(int kind, std::string_view link) {
+  std::string storage;
   switch (kind) {
     case lkThunder:
-      return Cut(DecodeBase64(RemoveAll(link, kThunderPrefix)), kThunderHead.size(), kThunderTail.size());
+      return Cut(DecodeBase64(RemoveAllView(link, kThunderPrefix, storage)), kThunderHead.size(),
+                 kThunderTail.size());
     case lkFlashGet: {
-      std::string_view rest = link.size() > kFlashGetCut ? link.substr(kFlashGetCut) : std::string_view{};
-      return Cut(DecodeBase64(RemoveAll(rest, kFlashGetPattern)), kFlashGetMarker.size(), kFlashGetMarker.size());
+      const std::string_view rest = link.size() > kFlashGetCut ? link.substr(kFlashGetCut) : std::string_view{};
+      return Cut(DecodeBase64(RemoveAllView(rest, kFlashGetPattern, storage)), kFlashGetMarker.size(),
+                 kFlashGetMarker.size());
     }
     case lkXuanfeng:
-      return DecodeBase64(RemoveAll(link, kXuanfengPrefix));
-    case lkRayfile:
-      return Concat({kHttp, Cut(DecodeBase64(RemoveAll(link, kRayfilePrefix)), 0, kRayfileTail.size())});
+      return DecodeBase64(RemoveAllView(link, kXuanfengPrefix, storage));
+    case lkRayfile: {
+      std::string address = Cut(DecodeBase64(RemoveAllView(link, kRayfilePrefix, storage)), 0, kRayfileTail.size());
+      address.insert(0, kHttp);
+      return address;
+    }
     default:
       return std::nullopt;
   }

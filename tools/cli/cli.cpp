@@ -72,15 +72,20 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// Converts one item. False when auto decoding finds no known prefix; the item is then
-// written unchanged.
+// Converts one item into `out` (appended). False when auto decoding finds no known prefix;
+// the item is then written unchanged.
 bool ConvertItem(const Options& o, std::string_view item, std::string& out) {
+  // A whole result moves into an empty output, so a large raw input is never copied twice.
+  const auto put = [&out](std::string&& result) {
+    if (out.empty()) out = std::move(result);
+    else out += result;
+  };
   if (o.command == Command::Encode) {
-    out += *MakeSpecialLink(*o.kind, item);
+    put(*MakeSpecialLink(*o.kind, item));
     return true;
   }
   if (*o.kind != kAuto) {
-    out += *MakeOrdinaryLink(*o.kind, item);
+    put(*MakeOrdinaryLink(*o.kind, item));
     return true;
   }
   for (int kind = lkThunder; kind <= lkRayfile; ++kind) {
@@ -89,7 +94,7 @@ bool ConvertItem(const Options& o, std::string_view item, std::string& out) {
       // Read a prefix in another letter case as the kind's own.
       std::string link(prefix);
       link.append(item.substr(prefix.size()));
-      out += *MakeOrdinaryLink(kind, link);
+      put(*MakeOrdinaryLink(kind, link));
       return true;
     }
   }

@@ -1,4 +1,6 @@
 // varnelta-cli entry: binary standard streams, so bytes pass through untouched.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,9 +15,15 @@
 namespace {
 
 std::string ReadAll(std::FILE* f) {
+  // A regular file is read into one buffer of its size; a pipe grows the buffer as it goes.
+  struct stat info {};
+  std::size_t capacity = 1 << 16;
+  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    capacity = static_cast<std::size_t>(info.st_size) + 1;
+  }
   std::string data;
   std::size_t size = 0;
-  data.resize(1 << 16);
+  data.resize(capacity);
   for (;;) {
     const std::size_t got = std::fread(data.data() + size, 1, data.size() - size, f);
     size += got;

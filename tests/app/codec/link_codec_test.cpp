@@ -37,6 +37,23 @@ std::string ReferenceDecode(const std::string& text) {
   return out;
 }
 
+// Character by character from the left, as the rule is worded.
+std::string ReferenceRemoveAll(const std::string& text, const std::string& pattern) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text.compare(i, pattern.size(), pattern) == 0) {
+      i += pattern.size();
+      continue;
+    }
+    const auto b = static_cast<unsigned char>(text[i]);
+    const std::size_t step = (b >= 0x81 && b <= 0xFE && i + 1 < text.size()) ? 2 : 1;
+    out.append(text, i, step);
+    i += step;
+  }
+  return out;
+}
+
 std::string RandomBytes(std::mt19937& rng, std::size_t n) {
   std::string s(n, '\0');
   for (auto& c : s) c = static_cast<char>(rng() & 0xFF);
@@ -131,6 +148,17 @@ TEST(RemoveAll, NeverStartsOnTheSecondByteOfADoubleByteCharacter) {
   EXPECT_EQ(RemoveAll("abc\x81", "\x81"), "abc");
 }
 
+TEST(RemoveAll, MatchesTheRuleOnMixedText) {
+  const std::string pieces[] = {"q", "qdl://", "qqdl://", "\x81", "\xd6\xd0", "a", "\xff", "\x80"};
+  std::mt19937 rng(5);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (unsigned n = rng() % 12; n > 0; --n) text += pieces[rng() % std::size(pieces)];
+    ASSERT_EQ(RemoveAll(text, "qqdl://"), ReferenceRemoveAll(text, "qqdl://")) << round;
+    ASSERT_EQ(RemoveAll(text, "\xd0q"), ReferenceRemoveAll(text, "\xd0q")) << round;
+  }
+}
+
 TEST(LinkCodec, WorkedExample) {
   EXPECT_EQ(MakeSpecialLink(lkThunder, "abc"), "thunder://QUFhYmNaWg==");
   EXPECT_EQ(MakeSpecialLink(lkFlashGet, "abc"), "flashget://W0ZMQVNIR0VUXWFiY1tGTEFTSEdFVF0=&");
@@ -157,6 +185,12 @@ TEST(LinkCodec, EveryKindRoundTrips) {
     for (int kind : {lkThunder, lkFlashGet, lkXuanfeng}) {
       ASSERT_EQ(MakeOrdinaryLink(kind, *MakeSpecialLink(kind, x)), x) << "kind " << kind;
     }
+  }
+  // The special link is the prefix and the Base64 of the marked-up address, whatever its length.
+  for (std::size_t n = 0; n < 12; ++n) {
+    const std::string x = RandomBytes(rng, n);
+    EXPECT_EQ(MakeSpecialLink(lkThunder, x), "thunder://" + EncodeBase64("AA" + x + "ZZ"));
+    EXPECT_EQ(MakeSpecialLink(lkFlashGet, x), "flashget://" + EncodeBase64("[FLASHGET]" + x + "[FLASHGET]") + "&");
   }
   const std::string chinese = "http://host/\xd6\xd0\xce\xc4.rar";  // 中文 in GBK
   for (int kind : {lkThunder, lkFlashGet, lkXuanfeng, lkRayfile}) {
@@ -199,6 +233,9 @@ TEST(LinkCodec, PrefixesAreRemovedExactlyAndAnywhere) {
   // Without its prefix a link decodes all the same, except FlashGet, which cuts 11 bytes.
   EXPECT_EQ(MakeOrdinaryLink(lkThunder, "QUFhYmNaWg=="), "abc");
   EXPECT_EQ(MakeOrdinaryLink(lkXuanfeng, "YWqqdl://Jj"), "abc");
+  EXPECT_EQ(MakeOrdinaryLink(lkXuanfeng, "qqdl://qqdl://YWJj"), "abc");
+  EXPECT_EQ(MakeOrdinaryLink(lkXuanfeng, "qqdl://YWJjqqdl://"), "abc");
+  EXPECT_EQ(MakeOrdinaryLink(lkXuanfeng, "qqdl://YWqqdl://Jjqqdl://"), "abc");
   EXPECT_NE(MakeOrdinaryLink(lkFlashGet, "W0ZMQVNIR0VUXWFiY1tGTEFTSEdFVF0=&"), "abc");
   EXPECT_EQ(MakeOrdinaryLink(lkFlashGet, "FLASHGET://W0ZMQVNIR0VUXWFiY1tGTEFTSEdFVF0=&"), "abc");
   EXPECT_EQ(MakeOrdinaryLink(lkFlashGet, "flashget://W0ZMQVNIR0VUXWFiY1tGTEFTSEdFVF0=Flashget://&"), "abc");
