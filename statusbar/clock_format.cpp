@@ -1,0 +1,349 @@
+#include "statusbar/clock_format.h"
+
+#include <algorithm>
+
+namespace varnelta::statusbar {
+namespace {
+
+// Output is bounded so that no stored format can make a text grow without limit.
+constexpr std::size_t kMaxOutput = 4096;
+
+wchar_t Lower(wchar_t ch) {
+  return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch - L'A' + L'a') : ch;
+}
+
+std::size_t RunLength(std::wstring_view text, std::size_t at, wchar_t letter, bool anyCase) {
+  std::size_t n = 0;
+  while (at + n < text.size() &&
+         (anyCase ? Lower(text[at + n]) == letter : text[at + n] == letter)) {
+    ++n;
+  }
+  return n;
+}
+
+void AppendNumber(std::wstring& out, int value, int digits) {
+  std::wstring number = std::to_wstring(value < 0 ? -value : value);
+  if (static_cast<int>(number.size()) < digits) {
+    number.insert(0, static_cast<std::size_t>(digits) - number.size(), L'0');
+  }
+  if (value < 0) number.insert(0, 1, L'-');
+  out += number;
+}
+
+const std::wstring& MonthName(const std::array<std::wstring, 12>& names, int month) {
+  return names[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)];
+}
+
+int Hour12(int hour) {
+  const int h = hour % 12;
+  return h == 0 ? 12 : h;
+}
+
+bool StartsWithNoCase(std::wstring_view text, std::size_t at, std::wstring_view word) {
+  if (at + word.size() > text.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (Lower(text[at + i]) != word[i]) return false;
+  }
+  return true;
+}
+
+// Copies a quoted run starting at `at` (on the opening quote); returns the index after it.
+std::size_t CopyQuoted(std::wstring_view text, std::size_t at, std::wstring& out,
+                       bool doubledQuoteEscapes) {
+  const wchar_t quote = text[at];
+  std::size_t i = at + 1;
+  while (i < text.size()) {
+    if (text[i] == quote) {
+      if (doubledQuoteEscapes && i + 1 < text.size() && text[i + 1] == quote) {
+        out += quote;
+        i += 2;
+        continue;
+      }
+      return i + 1;
+    }
+    out += text[i++];
+  }
+  return i;
+}
+
+bool IsMidnight(const TDateTimeParts& when) {
+  return when.Hour == 0 && when.Minute == 0 && when.Second == 0 && when.Millisecond == 0;
+}
+
+class DelphiFormatter {
+ public:
+  DelphiFormatter(const TDateTimeParts& when, const TLocaleFormats& locale)
+      : when_(when), locale_(locale) {}
+
+  void Format(std::wstring_view format, std::wstring& out) {
+    if (format.empty()) {
+      AppendDefault(out);
+      return;
+    }
+    const bool twelveHour = HasAmPm(format);
+    bool afterHour = false;
+    std::size_t i = 0;
+    while (i < format.size() && out.size() < kMaxOutput) {
+      const wchar_t ch = format[i];
+      const wchar_t lower = Lower(ch);
+      if (ch == L'\'' || ch == L'"') {
+        i = CopyQuoted(format, i, out, false);
+        continue;
+      }
+      if (StartsWithNoCase(format, i, L"am/pm")) {
+        out += when_.Hour < 12 ? L"am" : L"pm";
+        if (format[i] == L'A') out.replace(out.size() - 2, 2, when_.Hour < 12 ? L"AM" : L"PM");
+        i += 5;
+        continue;
+      }
+      if (StartsWithNoCase(format, i, L"a/p")) {
+        const bool upper = format[i] == L'A';
+        out += when_.Hour < 12 ? (upper ? L'A' : L'a') : (upper ? L'P' : L'p');
+        i += 3;
+        continue;
+      }
+      if (StartsWithNoCase(format, i, L"ampm")) {
+        out += when_.Hour < 12 ? locale_.AMString : locale_.PMString;
+        i += 4;
+        continue;
+      }
+      switch (lower) {
+        case L'c':
+          ++i;
+          AppendDefault(out);
+          afterHour = false;
+          continue;
+        case L'd': {
+          const std::size_t n = RunLength(format, i, L'd', true);
+          i += n;
+          const int dow = DayOfWeek(when_.Year, when_.Month, when_.Day);
+          if (n == 1) {
+            AppendNumber(out, when_.Day, 1);
+          } else if (n == 2) {
+            AppendNumber(out, when_.Day, 2);
+          } else if (n == 3) {
+            out += locale_.ShortDayNames[static_cast<std::size_t>(dow)];
+          } else if (n == 4) {
+            out += locale_.LongDayNames[static_cast<std::size_t>(dow)];
+          } else if (n == 5) {
+            out += FormatLocalePicture(locale_.ShortDate, when_, locale_);
+          } else {
+            out += FormatLocalePicture(locale_.LongDate, when_, locale_);
+          }
+          afterHour = false;
+          continue;
+        }
+        case L'm': {
+          const std::size_t n = RunLength(format, i, L'm', true);
+          i += n;
+          if (afterHour && n <= 2) {
+            AppendNumber(out, when_.Minute, static_cast<int>(n));
+          } else if (n <= 2) {
+            AppendNumber(out, when_.Month, static_cast<int>(n));
+          } else if (n == 3) {
+            out += MonthName(locale_.ShortMonthNames, when_.Month);
+          } else {
+            out += MonthName(locale_.LongMonthNames, when_.Month);
+          }
+          afterHour = false;
+          continue;
+        }
+        case L'y': {
+          const std::size_t n = RunLength(format, i, L'y', true);
+          i += n;
+          if (n <= 2) {
+            AppendNumber(out, when_.Year % 100, 2);
+          } else {
+            AppendNumber(out, when_.Year, 4);
+          }
+          afterHour = false;
+          continue;
+        }
+        case L'h': {
+          const std::size_t n = RunLength(format, i, L'h', true);
+          i += n;
+          const int hour = twelveHour ? Hour12(when_.Hour) : when_.Hour;
+          AppendNumber(out, hour, n >= 2 ? 2 : 1);
+          afterHour = true;
+          continue;
+        }
+        case L'n': {
+          const std::size_t n = RunLength(format, i, L'n', true);
+          i += n;
+          AppendNumber(out, when_.Minute, n >= 2 ? 2 : 1);
+          afterHour = false;
+          continue;
+        }
+        case L's': {
+          const std::size_t n = RunLength(format, i, L's', true);
+          i += n;
+          AppendNumber(out, when_.Second, n >= 2 ? 2 : 1);
+          afterHour = false;
+          continue;
+        }
+        case L'z': {
+          const std::size_t n = RunLength(format, i, L'z', true);
+          i += n;
+          AppendNumber(out, when_.Millisecond, n >= 3 ? 3 : 1);
+          afterHour = false;
+          continue;
+        }
+        case L't': {
+          const std::size_t n = RunLength(format, i, L't', true);
+          i += n;
+          out += FormatLocalePicture(n >= 2 ? locale_.LongTime : locale_.ShortTime, when_,
+                                     locale_);
+          afterHour = false;
+          continue;
+        }
+        case L'/':
+          out += locale_.DateSeparator;
+          ++i;
+          continue;
+        case L':':
+          out += locale_.TimeSeparator;
+          ++i;
+          continue;
+        default:
+          out += ch;
+          ++i;
+          continue;
+      }
+    }
+    if (out.size() > kMaxOutput) out.resize(kMaxOutput);
+  }
+
+ private:
+  void AppendDefault(std::wstring& out) {
+    out += FormatLocalePicture(locale_.ShortDate, when_, locale_);
+    if (!IsMidnight(when_)) {
+      out += L' ';
+      out += FormatLocalePicture(locale_.LongTime, when_, locale_);
+    }
+  }
+
+  static bool HasAmPm(std::wstring_view format) {
+    for (std::size_t i = 0; i < format.size(); ++i) {
+      if (format[i] == L'\'' || format[i] == L'"') {
+        const wchar_t quote = format[i];
+        while (i + 1 < format.size() && format[i + 1] != quote) ++i;
+        ++i;
+        continue;
+      }
+      if (StartsWithNoCase(format, i, L"am/pm") || StartsWithNoCase(format, i, L"a/p") ||
+          StartsWithNoCase(format, i, L"ampm")) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  const TDateTimeParts& when_;
+  const TLocaleFormats& locale_;
+};
+
+}  // namespace
+
+int DayOfWeek(int year, int month, int day) {
+  static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  month = std::clamp(month, 1, 12);
+  if (month < 3) year -= 1;
+  const long long y = year;
+  // Floor division keeps years before 1 on the proleptic calendar.
+  auto floorDiv = [](long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+  const long long sum = y + floorDiv(y, 4) - floorDiv(y, 100) + floorDiv(y, 400) +
+                        kOffsets[month - 1] + day;
+  return static_cast<int>(((sum % 7) + 7) % 7);
+}
+
+std::wstring FormatLocalePicture(std::wstring_view picture, const TDateTimeParts& when,
+                                 const TLocaleFormats& locale) {
+  std::wstring out;
+  std::size_t i = 0;
+  while (i < picture.size() && out.size() < kMaxOutput) {
+    const wchar_t ch = picture[i];
+    if (ch == L'\'') {
+      i = CopyQuoted(picture, i, out, true);
+      continue;
+    }
+    const std::size_t n = RunLength(picture, i, ch, false);
+    switch (ch) {
+      case L'd': {
+        const int dow = DayOfWeek(when.Year, when.Month, when.Day);
+        if (n == 1) {
+          AppendNumber(out, when.Day, 1);
+        } else if (n == 2) {
+          AppendNumber(out, when.Day, 2);
+        } else if (n == 3) {
+          out += locale.ShortDayNames[static_cast<std::size_t>(dow)];
+        } else {
+          out += locale.LongDayNames[static_cast<std::size_t>(dow)];
+        }
+        break;
+      }
+      case L'M':
+        if (n <= 2) {
+          AppendNumber(out, when.Month, static_cast<int>(n));
+        } else if (n == 3) {
+          out += MonthName(locale.ShortMonthNames, when.Month);
+        } else {
+          out += MonthName(locale.LongMonthNames, when.Month);
+        }
+        break;
+      case L'y':
+        if (n == 1) {
+          AppendNumber(out, when.Year % 100, 1);
+        } else if (n == 2) {
+          AppendNumber(out, when.Year % 100, 2);
+        } else {
+          AppendNumber(out, when.Year, 4);
+        }
+        break;
+      case L'g':
+        break;  // era names are not shown for the Gregorian calendar
+      case L'h':
+        AppendNumber(out, Hour12(when.Hour), n >= 2 ? 2 : 1);
+        break;
+      case L'H':
+        AppendNumber(out, when.Hour, n >= 2 ? 2 : 1);
+        break;
+      case L'm':
+        AppendNumber(out, when.Minute, n >= 2 ? 2 : 1);
+        break;
+      case L's':
+        AppendNumber(out, when.Second, n >= 2 ? 2 : 1);
+        break;
+      case L't': {
+        const std::wstring& marker = when.Hour < 12 ? locale.AMString : locale.PMString;
+        if (n == 1) {
+          if (!marker.empty()) out += marker[0];
+        } else {
+          out += marker;
+        }
+        break;
+      }
+      default:
+        out.append(n, ch);
+        break;
+    }
+    i += n;
+  }
+  if (out.size() > kMaxOutput) out.resize(kMaxOutput);
+  return out;
+}
+
+std::wstring FormatDateTime(std::wstring_view format, const TDateTimeParts& when,
+                            const TLocaleFormats& locale) {
+  std::wstring out;
+  DelphiFormatter(when, locale).Format(format, out);
+  return out;
+}
+
+bool TClockText::Refresh(std::wstring text) {
+  if (hasText_ && text == text_) return false;
+  text_ = std::move(text);
+  hasText_ = true;
+  return true;
+}
+
+}  // namespace varnelta::statusbar

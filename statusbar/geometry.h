@@ -1,0 +1,55 @@
+// Plain rectangles and coloured fills shared by the status bar's portable logic. Right and
+// Bottom are exclusive, as in window rectangles.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace varnelta::statusbar {
+
+struct TPoint {
+  int X = 0;
+  int Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  constexpr int Width() const { return Right - Left; }
+  constexpr int Height() const { return Bottom - Top; }
+  constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  constexpr bool Contains(TPoint p) const {
+    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+  }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+constexpr TRect Inflated(TRect r, int dx, int dy) {
+  return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+}
+
+constexpr TRect Intersected(TRect a, TRect b) {
+  TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+          a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+  if (r.IsEmpty()) return {};
+  return r;
+}
+
+// A colour value as stored in forms: 0x00BBGGRR explicit, 0xFF0000nn system colour nn,
+// 0x1FFFFFFF none.
+using TColor = std::uint32_t;
+
+// One rectangle filled in one colour; lines and single pixels of frames are thin rectangles.
+struct TColorRect {
+  TRect Rect;
+  TColor Color = 0;
+  friend bool operator==(const TColorRect&, const TColorRect&) = default;
+};
+
+using FillList = std::vector<TColorRect>;
+
+}  // namespace varnelta::statusbar
