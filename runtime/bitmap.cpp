@@ -300,7 +300,12 @@ bool TBitmap::ReadDib(std::span<const std::uint8_t> b, std::size_t info, std::si
   std::uint64_t entries = colours_used;
   if (bpp <= 8) {
     std::uint64_t full = std::uint64_t{1} << bpp;
-    if (entries == 0) entries = full;
+    if (entries == 0) {
+      entries = full;
+      // Writers of the small (core) header often store fewer colours than the depth allows;
+      // the pixel offset then tells how many there are.
+      if (pixel_at >= table) entries = std::min<std::uint64_t>(full, (pixel_at - table) / entry_size);
+    }
     if (entries > full) return false;
   }
   std::uint64_t table_end = table + entries * entry_size;

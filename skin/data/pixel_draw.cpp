@@ -1,0 +1,102 @@
+#include "skin/data/pixel_draw.h"
+
+#include <algorithm>
+
+namespace varnelta {
+
+TPixelRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) {
+  const int count = std::max(frameCount, 1);
+  const int index = std::clamp(frame, 1, count) - 1;
+  if (vertical) {
+    const int h = image.Height() / count;
+    return {0, index * h, image.Width(), index * h + h};
+  }
+  const int w = image.Width() / count;
+  return {index * w, 0, index * w + w, image.Height()};
+}
+
+void StretchCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image,
+                 const TPixelRect& from, bool transparent) {
+  const std::int64_t dw = to.Width(), dh = to.Height(), sw = from.Width(), sh = from.Height();
+  if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+  const TPixelRect visible = Intersect(to, {0, 0, target.Width(), target.Height()});
+  if (visible.IsEmpty()) return;
+  for (int y = visible.Top; y < visible.Bottom; ++y) {
+    // Each target pixel samples the source pixel under its centre.
+    const std::int64_t sy = from.Top + ((2 * (y - to.Top) + 1) * sh) / (2 * dh);
+    if (sy < 0 || sy >= image.Height()) continue;
+    const std::uint32_t* src = image.Row(static_cast<int>(sy));
+    std::uint32_t* out = target.Row(y);
+    for (int x = visible.Left; x < visible.Right; ++x) {
+      const std::int64_t sx = from.Left + ((2 * (x - to.Left) + 1) * sw) / (2 * dw);
+      if (sx < 0 || sx >= image.Width()) continue;
+      const std::uint32_t p = src[sx];
+      if (transparent && OpaquePixel(p) == kTransparentPixel) continue;
+      out[x] = p;
+    }
+  }
+}
+
+void TileCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image, const TPixelRect& from) {
+  const TPixelRect source = Intersect(from, {0, 0, image.Width(), image.Height()});
+  if (source.IsEmpty() || to.IsEmpty()) return;
+  const int w = source.Width(), h = source.Height();
+  for (int y = to.Top; y < to.Bottom && y < target.Height(); y += h)
+    for (int x = to.Left; x < to.Right && x < target.Width(); x += w)
+      target.CopyRect(x, y, image, source.Left, source.Top, w, h);
+}
+
+void DrawImage(TBitmap& target, int x, int y, const TBitmap& image, bool transparent) {
+  if (transparent)
+    target.CopyRectTransparent(x, y, image, 0, 0, image.Width(), image.Height());
+  else
+    target.CopyRect(x, y, image, 0, 0, image.Width(), image.Height());
+}
+
+TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPixelRect& margins,
+                          bool vertical, bool tile, int frameCount, int frame) {
+  TBitmap result;
+  if (!result.SetSize(width, height) || image.Empty()) return result;
+  const TPixelRect cell = FrameCell(image, frameCount, frame, vertical);
+  if (cell.IsEmpty()) return result;
+  int l = std::max(margins.Left, 0), r = std::max(margins.Right, 0);
+  int t = std::max(margins.Top, 0), b = std::max(margins.Bottom, 0);
+  if (width < l + r) l = r = 0;
+  if (height < t + b) t = b = 0;
+  const int cx = cell.Left, cy = cell.Top, cw = cell.Width(), ch = cell.Height();
+  const int W = width, H = height;
+  auto copy = [&](int dx, int dy, int sx, int sy, int w, int h) {
+    result.CopyRect(dx, dy, image, cx + sx, cy + sy, w, h);
+  };
+  auto stretch = [&](TPixelRect to, TPixelRect from) {
+    from.Left += cx;
+    from.Right += cx;
+    from.Top += cy;
+    from.Bottom += cy;
+    StretchCopy(result, to, image, from);
+  };
+  if (l > 0 && t > 0) copy(0, 0, 0, 0, l, t);
+  if (l > 0 && b > 0) copy(0, H - b, 0, ch - b, l, b);
+  if (r > 0 && t > 0) copy(W - r, 0, cw - r, 0, r, t);
+  if (l > 0) stretch({0, t, l, H - b}, {0, t, l, ch - b});
+  if (t > 0) stretch({l, 0, W - r, t}, {l, 0, cw - r, t});
+  const TPixelRect middle{l, t, W - r, H - b};
+  if (tile) {
+    TPixelRect from{cx + l, cy + t, cx + cw - r, cy + ch - b};
+    TileCopy(result, middle, image, from);
+  } else {
+    stretch(middle, {l, t, cw - r, ch - b});
+  }
+  if (r > 0 && b > 0) copy(W - r, H - b, cw - r, ch - b, r, b);
+  if (r > 0) stretch({W - r, t, W, H - b}, {cw - r, t, cw, ch - b});
+  if (b > 0) stretch({l, H - b, W - r, H}, {l, ch - b, cw - r, ch});
+  return result;
+}
+
+void DrawFrameCell(TBitmap& target, const TPixelRect& rect, const TBitmap& image,
+                   bool transparent, int frameCount, int frame) {
+  if (rect.IsEmpty() || image.Empty()) return;
+  StretchCopy(target, rect, image, FrameCell(image, frameCount, frame), transparent);
+}
+
+}  // namespace varnelta
