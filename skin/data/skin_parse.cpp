@@ -18,12 +18,6 @@ TColor Rgb(std::int64_t r, std::int64_t g, std::int64_t b) {
   return byte(r) | (byte(g) << 8) | (byte(b) << 16);
 }
 
-// The Colours keys in the order they are read, with the index each fills and its default.
-struct TColourKey {
-  const char* Key;
-  int Index;
-  TColor Default;  // 0 for Menubar: it defaults to the ButtonFace value just read
-};
 constexpr TColourKey kColourKeys[] = {
     {"WindowText", kColourWindowText, 0xFF000008},
     {"ButtonFace", kColourButtonFace, 0xFF00000F},
@@ -61,6 +55,8 @@ void Renew(TSlot<T>& slot) {
 }
 
 }  // namespace
+
+std::span<const TColourKey> ColourKeys() { return kColourKeys; }
 
 TSkinParser::TSkinParser(const TQuickIni& ini, TSkinEntryLookup lookup)
     : ini_(ini), lookup_(std::move(lookup)) {}

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,14 @@ struct TSkinPictureProblem {
   TKind Kind = kMissing;
   std::string Name;  // the value as the description gives it
 };
+
+// The keys of section [Colours] in the order they are read, with the Colours index each fills.
+struct TColourKey {
+  const char* Key;
+  int Index;
+  TColor Default;  // 0 for Menubar: it defaults to the ButtonFace value just read
+};
+std::span<const TColourKey> ColourKeys();
 
 class TSkinParser {
  public:

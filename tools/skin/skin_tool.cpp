@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "skin/data/skin_writer.h"
+#include "tools/skin/check.h"
 
 namespace varnelta::skintool {
 namespace {
@@ -22,8 +23,7 @@ constexpr std::array<Command, 4> kCommands{{
     {"pack", "pack DIR OUT [--format CODE] [--property]", RunPack},
     {"unpack", "unpack SKIN OUTDIR [--property]", RunUnpack},
     {"list", "list SKIN [--property]", RunList},
-    // The check command lives in check.{h,cpp}: its row points at RunCheck once that exists.
-    {"check", "check SKIN [--property]", nullptr},
+    {"check", "check SKIN [--property]", RunCheck},
 }};
 
 constexpr std::string_view kHelp =
