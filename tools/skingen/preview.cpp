@@ -143,20 +143,14 @@ TBitmap ComposePreview(const std::vector<SkinPicture>& pictures) {
     Outline(out, cx, cy + top, 585, 137, 0xA3AFC2);
     Outline(out, cx + 1, cy + top + 1, 583, 135, 0xE6EBF5);
   }
-  // Labels stand-ins.
-  Fill(out, cx + 23, cy + 12, 60, 9, 0x1F2937);
-  Fill(out, cx + 23, cy + 189, 60, 9, 0x1F2937);
   // Buttons: the focused one (frame 5) and a normal one.
   Put(out, Sliced(skin["button.bmp"], 5, 5, false, {5, 5, 5, 5}, 75, 25), cx + 96, cy + 352);
   Put(out, Sliced(skin["button.bmp"], 5, 1, false, {5, 5, 5, 5}, 75, 25), cx + 8, cy + 352);
-  Fill(out, cx + 96 + 24, cy + 352 + 9, 28, 7, 0x1F2937);
-  Fill(out, cx + 8 + 24, cy + 352 + 9, 28, 7, 0x1F2937);
   // Combo box in the flat look: outer ring in the shadow colour, white inside, button at right.
   const auto combo = [&](int x, int y, int frame) {
     Fill(out, x, y, 90, 21, 0xFFFFFF);
     Outline(out, x, y, 90, 21, 0xA3AFC2);
     Put(out, Sliced(skin["combobutton.bmp"], 4, frame, false, {}, 15, 17), x + 90 - 2 - 15, y + 2);
-    Fill(out, x + 6, y + 7, 26, 7, 0x1F2937);
   };
   combo(cx + 201, cy + 354, 1);
   // Status bar: three panes with lowered edges.
@@ -243,7 +237,6 @@ TBitmap ComposePreview(const std::vector<SkinPicture>& pictures) {
       TBitmap item = Sliced(skin["menuitem.bmp"], 5, frame, false, {5, 5, 5, 5}, w - 6, ih);
       if (frame == 2) item = Sliced(skin["menuitem.bmp"], 5, 2, false, {5, 0, 5, 0}, w - 6, 20).Copy(0, 12, w - 6, 8);
       Put(out, item, x + 3, iy2);
-      if (frame != 2) Fill(out, x + 30, iy2 + 7, 60, 7, frame == 4 ? 0x142440 : 0x1F2937);
     }
     // Menu glyph strip preview space: header bar and track thumbs.
     Put(out, Sliced(skin["headerbar.bmp"], 5, 1, false, {3, 3, 3, 3}, 80, 20), x + 180, y);

@@ -106,7 +106,7 @@ Canvas CanvasFrom(const TBitmap& background) {
   return c;
 }
 
-// The caption background: a soft rounded chip behind the window text; two frames stacked,
+// The caption background: a soft rounded glow behind the window text; two frames stacked,
 // active above inactive, each as high as the title bar.
 TBitmap DrawCaptionBack() {
   const int w = kCaptionBackLeft + kCaptionBackMiddle + kCaptionBackRight;
@@ -115,8 +115,9 @@ TBitmap DrawCaptionBack() {
     Canvas c = CanvasFrom(TitleStripBehind(active, w, 0, kTitle));
     const RoundBox chip = Box(0.5, 6, w - 0.5, 24, 9);
     const Rgb behind = TitleAt(active, 15);
-    c.Draw(InBox(chip), Mix(behind, kWhite, active ? 0.62 : 0.45));
-    c.Draw(Ring(chip, 1), Mix(behind, Hex(0x8FA3C4), active ? 0.45 : 0.25));
+    // A glow rather than a box: no outline, so that it does not read as a text field.
+    c.Draw(InBox(chip), Mix(behind, kWhite, active ? 0.5 : 0.3));
+    c.Draw(Ring(chip, 1), Mix(behind, kWhite, active ? 0.3 : 0.15));
     c.Cover(InBox(chip));
     frames.push_back(c.Finish());
   }
@@ -278,7 +279,7 @@ void DrawChevronDown(Canvas& c, double cx, double cy, Rgb colour) {
 TBitmap DrawComboButton() {
   const int w = 15, h = 17;
   const std::array<std::pair<Rgb, Rgb>, 4> looks{{
-      {Hex(0xEAEFF6), Hex(0x566379)},
+      {Hex(0xE3E9F3), Hex(0x566379)},
       {Hex(0xC6D2E5), Hex(0x26324A)},
       {Hex(0xF1F3F6), Hex(0xB3BAC6)},
       {Hex(0xDAE5F6), Hex(0x2D5DAD)},
@@ -394,15 +395,8 @@ TBitmap DrawScrollTrack(bool vertical) {
     const bool disabled = frame >= 3;
     const int w = vertical ? kScroll : along;
     const int h = vertical ? along : kScroll;
+    // Plain, like the arrow cells at its ends.
     Canvas c(w, h, disabled ? Hex(0xF2F4F7) : kTrack);
-    const Rgb edge = disabled ? Hex(0xE6E9EE) : Hex(0xDCE2EC);
-    if (vertical) {
-      c.FillRect(0, 0, 1, h, edge);
-      c.FillRect(w - 1, 0, 1, h, edge);
-    } else {
-      c.FillRect(0, 0, w, 1, edge);
-      c.FillRect(0, h - 1, w, 1, edge);
-    }
     c.CoverAll();
     frames.push_back(c.Finish());
   }
