@@ -2,7 +2,9 @@
 //
 //   varnelta-skingen RESOURCES_DIR            writes RESOURCES_DIR/skin/*.bmp and
 //                                             RESOURCES_DIR/bitmaps/*.bmp
-//   varnelta-skingen --preview FILE.bmp       writes a preview of the skin's main elements
+//   varnelta-skingen --preview SKIN_DIR FILE.bmp
+//                                             parses the skin in SKIN_DIR as the program does
+//                                             and writes a preview of its main elements
 //
 // Run by hand after changing the look; the pictures are kept in the repository so that a
 // designer can also edit them directly.
@@ -25,7 +27,7 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 int Usage() {
   std::fprintf(stderr,
                "usage: varnelta-skingen RESOURCES_DIR\n"
-               "       varnelta-skingen --preview FILE.bmp\n");
+               "       varnelta-skingen --preview SKIN_DIR FILE.bmp\n");
   return 2;
 }
 
@@ -33,13 +35,21 @@ int Usage() {
 
 int main(int argc, char** argv) {
   using namespace varnelta::skingen;
-  if (argc == 3 && std::string(argv[1]) == "--preview") {
-    const varnelta::TBitmap preview = ComposePreview(DrawSkinPictures());
-    if (!WriteFile(argv[2], preview.SaveToBytes())) {
-      std::fprintf(stderr, "varnelta-skingen: cannot write %s\n", argv[2]);
+  if (argc == 4 && std::string(argv[1]) == "--preview") {
+    varnelta::TSkinElements skin;
+    std::vector<std::string> problems;
+    if (!LoadSkinFolder(argv[2], skin, problems)) {
+      std::fprintf(stderr, "varnelta-skingen: no skin description in %s\n", argv[2]);
       return 1;
     }
-    return 0;
+    for (const std::string& name : problems)
+      std::fprintf(stderr, "varnelta-skingen: warning: picture %s not found or unreadable\n",
+                   name.c_str());
+    if (!WriteFile(argv[3], ComposePreview(skin).SaveToBytes())) {
+      std::fprintf(stderr, "varnelta-skingen: cannot write %s\n", argv[3]);
+      return 1;
+    }
+    return problems.empty() ? 0 : 1;
   }
   if (argc != 2) return Usage();
   const std::filesystem::path root = argv[1];

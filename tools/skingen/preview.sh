@@ -1,13 +1,14 @@
 #!/bin/sh
 # Draws a preview of the skin as a PNG: the generator composes the pictures, ImageMagick adds
 # the texts of the main window (Tahoma for Latin text, a CJK font for Chinese).
-#   tools/skingen/preview.sh GENERATOR OUT.png
+#   tools/skingen/preview.sh GENERATOR SKIN_DIR OUT.png
 set -eu
 generator=$1
-out=$2
+skin=$2
+out=$3
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-"$generator" --preview "$tmp/preview.bmp"
+"$generator" --preview "$skin" "$tmp/preview.bmp"
 latin=/usr/share/wine/fonts/tahoma.ttf
 [ -f "$latin" ] || latin=DejaVu-Sans
 cjk=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
