@@ -115,3 +115,15 @@ TFormSizing FormSizing(HWND form) {
 }
 
 }  // namespace varnelta::statusbar
+
+#include "statusbar/color_scheme.h"
+#include "statusbar/win32/visual_styles.h"
+
+namespace varnelta::statusbar {
+
+void HandleThemeChanged() {
+  RefreshColorScheme(ReadThemeColorName);
+  VisualStyles().ThemeChanged();
+}
+
+}  // namespace varnelta::statusbar

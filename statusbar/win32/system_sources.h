@@ -39,3 +39,11 @@ struct TFormSizing {
 TFormSizing FormSizing(HWND form);
 
 }  // namespace varnelta::statusbar
+
+namespace varnelta::statusbar {
+
+// What a panel does on the system's theme-changed message (and the program once at start):
+// read the colour scheme again and let the visual styles forget their cached theme.
+void HandleThemeChanged();
+
+}  // namespace varnelta::statusbar
