@@ -11,7 +11,7 @@ std::vector<const TClassInfo*>& Registry() {
 }
 }  // namespace
 
-void RegisterClass(const TClassInfo& type) {
+void RegisterComponentClass(const TClassInfo& type) {
   for (const TClassInfo* c : Registry()) {
     if (c == &type) return;
   }

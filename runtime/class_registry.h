@@ -8,7 +8,7 @@
 namespace varnelta {
 
 // Registering a class twice is harmless; a class needs a factory to be created by name.
-void RegisterClass(const TClassInfo& type);
+void RegisterComponentClass(const TClassInfo& type);
 const TClassInfo* FindClass(std::string_view name);
 
 }  // namespace varnelta

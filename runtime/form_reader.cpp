@@ -112,6 +112,12 @@ class Reader {
     };
     switch (info->Kind) {
       case TTypeKind::Integer:
+        if (v.Type == TFormValue::Kind::Identifier && info->IdentToInt) {
+          auto value = info->IdentToInt(v.Identifier);
+          if (!value) throw EFormError(p.Line, v.Identifier + " is not a value of property " + p.Name);
+          info->SetOrd(*holder, *value);
+          break;
+        }
         if (v.Type != TFormValue::Kind::Integer) mismatch("an integer");
         info->SetOrd(*holder, v.Integer);
         break;
@@ -160,6 +166,7 @@ class Reader {
 void WriteProperties(const TPersistent& object, const std::string& prefix, std::vector<TFormProperty>& out) {
   for (const TPropInfo* info : object.ClassInfo().AllProperties()) {
     if (prefix.empty() && info->Name == "Name") continue;
+    if (info->Stored && !info->Stored(object)) continue;
     TFormProperty p;
     p.Name = prefix + info->Name;
     TFormValue& v = p.Value;
@@ -171,8 +178,14 @@ void WriteProperties(const TPersistent& object, const std::string& prefix, std::
         std::int64_t value = info->GetOrd(object);
         if (!info->AlwaysStored && info->Default && *info->Default == value) continue;
         if (info->Kind == TTypeKind::Integer) {
-          v.Type = TFormValue::Kind::Integer;
-          v.Integer = value;
+          std::string ident = info->IntToIdent ? info->IntToIdent(value) : std::string();
+          if (!ident.empty()) {
+            v.Type = TFormValue::Kind::Identifier;
+            v.Identifier = ident;
+          } else {
+            v.Type = TFormValue::Kind::Integer;
+            v.Integer = value;
+          }
         } else if (info->Kind == TTypeKind::Enumeration) {
           v.Type = TFormValue::Kind::Identifier;
           v.Identifier = info->Enum->NameOf(value);

@@ -62,6 +62,11 @@ struct TPropInfo {
   // empty, events when assigned. AlwaysStored writes the property whatever its value.
   std::optional<std::int64_t> Default;
   bool AlwaysStored = false;
+  // When set and false for an object, the property is not written for it.
+  std::function<bool(const TPersistent&)> Stored;
+  // Integer kind: symbolic names for some values (colours: "clBtnFace").
+  std::function<std::optional<std::int64_t>(std::string_view)> IdentToInt;
+  std::function<std::string(std::int64_t)> IntToIdent;
 
   bool ReadOnly() const;
   bool IsOrdinal() const {
@@ -153,6 +158,9 @@ TPropInfo EventProperty(std::string name, TNotifyEvent C::*field) {
   p.SetMethod = [field](TPersistent& o, const TNotifyEvent& e) { static_cast<C&>(o).*field = e; };
   return p;
 }
+
+// An integer property holding a colour: written and read by colour name where it has one.
+TPropInfo ColorProperty(TPropInfo integerProperty);
 
 // Case-insensitive comparison of ASCII identifiers.
 bool SameIdentifier(std::string_view a, std::string_view b);

@@ -137,7 +137,7 @@ end
 class FormReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterClass(TThing::StaticClass());
+    RegisterComponentClass(TThing::StaticClass());
     Log().clear();
   }
 };

@@ -1,0 +1,39 @@
+// The main window: two memos, the link kind selector, the two command buttons and the status
+// label, read from the stored description "TFORM1". Registers under the window class name
+// "Varnelta" so that a second copy of the program finds it.
+#pragma once
+
+#include "runtime/form.h"
+#include "runtime/std_controls.h"
+
+namespace varnelta {
+
+inline constexpr UINT kBringToFrontMessage = 0x1400;
+
+class TForm1 : public TForm {
+  VARNELTA_CLASS()
+ public:
+  explicit TForm1(TComponent* owner);
+
+  TButton* Button1 = nullptr;
+  TButton* Button2 = nullptr;
+  TMemo* Memo1 = nullptr;
+  TMemo* Memo2 = nullptr;
+  TComboBox* ComboBox1 = nullptr;
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+
+  void Button1Click(TComponent* Sender);  // "专2普": Memo1 to Memo2
+  void Button2Click(TComponent* Sender);  // "普2专": Memo2 to Memo1
+  TNotifyEvent FindMethod(std::string_view name) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  void Convert(TMemo* source, TMemo* target, bool toOrdinary, const wchar_t* emptyMessage);
+  void BringToFront(TMessage& message);
+};
+
+}  // namespace varnelta

@@ -1,0 +1,27 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include "app/form1.h"
+#include "runtime/application.h"
+
+namespace varnelta {
+
+int RunProgram() {
+  TApplication& app = Application();
+  if (HWND running = FindWindowW(kMainWindowClass, nullptr)) {
+    // No window of this copy exists: the box has no owner; its caption is the default title.
+    MessageBoxW(nullptr, L"程序已经在运行！ ", TApplication::DefaultTitle().c_str(), MB_OK);
+    PostMessageW(running, kBringToFrontMessage, 0, 0);
+    return 0;
+  }
+  app.Initialize();
+  app.SetMainFormOnTaskBar(true);
+  app.SetTitle(L"Varnelta");
+  app.CreateForm<TForm1>();
+  app.Run();
+  app.DestroyForms();
+  return 0;
+}
+
+}  // namespace varnelta

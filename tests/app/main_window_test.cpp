@@ -1,0 +1,325 @@
+// The main window as a real window under the window system: layout, texts, tab order and both
+// commands driven with real messages.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/codec/link_codec.h"
+#include "app/form1.h"
+#include "app/text_exchange.h"
+#include "runtime/application.h"
+#include "runtime/clipboard.h"
+#include "runtime/handle_count.h"
+#include "tests/runtime/gui_test_util.h"
+
+namespace varnelta {
+namespace {
+
+using testing::ClassOf;
+using testing::MessageBoxCatcher;
+using testing::PumpPending;
+using testing::PumpUntil;
+using testing::TextOf;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    Application().SetMainFormOnTaskBar(true);
+    form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    PumpPending();
+  }
+  void TearDown() override {
+    form.reset();
+    PumpPending();
+  }
+
+  void Click(TButton* button) { SendMessageW(button->Handle(), BM_CLICK, 0, 0); }
+  std::wstring Clipboard() { return GetClipboardText(form->Handle()).value_or(L"<no text>"); }
+  void SelectKind(int kind) { SendMessageW(form->ComboBox1->Handle(), CB_SETCURSEL, static_cast<WPARAM>(kind), 0); }
+
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowTest, WindowClassCaptionSizeAndFrame) {
+  HWND w = form->Handle();
+  EXPECT_EQ(ClassOf(w), L"Varnelta");
+  EXPECT_EQ(TextOf(w), L"Varnelta V0.1 Bulid 09307");
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+  auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  // Centred on the screen.
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  // The background is the button-face colour, the font Tahoma with 11-pixel characters.
+  EXPECT_EQ(form->Color(), clBtnFace);
+  EXPECT_EQ(form->Font()->Name(), L"Tahoma");
+  EXPECT_EQ(form->Font()->Height(), -11);
+  // Cannot be maximised or resized; can be minimised.
+  SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_FALSE(IsZoomed(w));
+  ShowWindow(w, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(w));
+  ShowWindow(w, SW_RESTORE);
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.right, 586);
+}
+
+struct Expected {
+  const char* name;
+  const wchar_t* windowClass;
+  RECT bounds;  // left, top, right, bottom in client coordinates
+  const wchar_t* text;
+};
+
+TEST_F(MainWindowTest, ControlsAtTheirPlacesWithTheirTextsInTabOrder) {
+  const Expected windowed[] = {
+      {"Button1", L"Button", {96, 352, 171, 377}, L"专2普"},
+      {"Button2", L"Button", {8, 352, 83, 377}, L"普2专"},
+      {"Memo1", L"Edit", {0, 32, 585, 169}, L""},
+      {"Memo2", L"Edit", {0, 209, 585, 346}, L""},
+      {"ComboBox1", L"ComboBox", {201, 354, 291, 375}, L"迅雷"},
+  };
+  HWND tab = form->Button1->Handle();
+  for (const Expected& e : windowed) {
+    SCOPED_TRACE(e.name);
+    auto* control = dynamic_cast<TWinControl*>(form->FindComponent(e.name));
+    ASSERT_NE(control, nullptr);
+    HWND w = control->Handle();
+    EXPECT_EQ(_wcsicmp(ClassOf(w).c_str(), e.windowClass), 0) << ClassOf(w).c_str();
+    RECT r = testing::ChildRect(w);
+    EXPECT_EQ(r.left, e.bounds.left);
+    EXPECT_EQ(r.top, e.bounds.top);
+    EXPECT_EQ(r.right, e.bounds.right);
+    EXPECT_EQ(r.bottom, e.bounds.bottom);
+    EXPECT_EQ(TextOf(w), e.text);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP);
+    // The dialog manager's tab order visits the controls in this order.
+    EXPECT_EQ(tab, w);
+    tab = GetNextDlgTabItem(form->Handle(), tab, FALSE);
+  }
+  EXPECT_EQ(tab, form->Button1->Handle());  // and wraps around
+  EXPECT_EQ(form->ComboBox1->ItemIndex(), 0);
+  EXPECT_EQ(form->ComboBox1->Items().Items(), (std::vector<std::wstring>{L"迅雷", L"快车", L"旋风", L"Rayfile"}));
+  EXPECT_EQ(SendMessageW(form->ComboBox1->Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
+  EXPECT_EQ(form->Memo1->Hint(), L"输专用链接的下载地址：");
+  EXPECT_EQ(form->Memo2->Hint(), L"输入普通链接的下载地址：");
+  EXPECT_TRUE(form->Memo1->ShowHint());
+  auto memoStyle = static_cast<DWORD>(GetWindowLongW(form->Memo1->Handle(), GWL_STYLE));
+  EXPECT_TRUE(memoStyle & ES_MULTILINE);
+  EXPECT_TRUE(memoStyle & ES_WANTRETURN);
+  EXPECT_FALSE(memoStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL));  // word wrap, no scroll bars
+  EXPECT_EQ(Application().HintPause(), 500);
+  EXPECT_EQ(Application().HintHidePause(), 2500);
+
+  struct Label {
+    TLabel* label;
+    TRect bounds;
+    const wchar_t* caption;
+    int fontHeight;
+  } labels[] = {{form->Label2, Bounds(23, 8, 75, 18), L"专用链接：", -15},
+                {form->Label3, Bounds(23, 185, 75, 18), L"普通链接：", -15},
+                {form->Label1, Bounds(312, 357, 264, 13), L"", -11}};
+  for (const Label& l : labels) {
+    SCOPED_TRACE(l.label->Name());
+    EXPECT_FALSE(l.label->IsWindowed());
+    EXPECT_EQ(l.label->Parent(), form.get());
+    EXPECT_EQ(l.label->BoundsRect(), l.bounds);
+    EXPECT_EQ(l.label->Caption(), l.caption);
+    EXPECT_EQ(l.label->Font()->Height(), l.fontHeight);
+    EXPECT_EQ(l.label->Font()->Name(), L"Tahoma");
+  }
+  EXPECT_FALSE(form->Label1->AutoSize());
+  // Nothing lies in the strip the status bar takes along the bottom edge.
+  for (int i = 0; i < form->ControlCount(); ++i) EXPECT_LE(form->Controls(i)->BoundsRect().Bottom, 382);
+}
+
+TEST_F(MainWindowTest, FocusStartsOnTheFirstButtonAndComesBackAfterDeactivation) {
+  EXPECT_EQ(GetFocus(), form->Button1->Handle());
+  form->Memo2->SetFocus();
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  SetActiveWindow(other);
+  PumpPending();
+  SetActiveWindow(form->Handle());
+  PumpPending();
+  EXPECT_EQ(GetFocus(), form->Memo2->Handle());
+  DestroyWindow(other);
+}
+
+TEST_F(MainWindowTest, EmptySourceShowsTheMessageAndChangesNothing) {
+  SetClipboardText(form->Handle(), L"before");
+  form->Label1->SetCaption(L"label before");
+  form->Memo2->SetText(L"keep");
+  struct Case {
+    TButton* button;
+    const wchar_t* message;
+  } cases[] = {{form->Button1, L"请输入要转换的专用地址！"}, {form->Button2, L"请输入要转换的普通地址！"}};
+  for (const Case& c : cases) {
+    if (c.button == form->Button2) {
+      form->Memo2->SetText(L"");
+      form->Memo1->SetText(L"keep");
+    }
+    MessageBoxCatcher box;
+    Click(c.button);
+    EXPECT_TRUE(box.seen);
+    EXPECT_EQ(box.text, c.message);
+    EXPECT_EQ(box.caption, L"提示");
+    EXPECT_EQ(box.owner, form->Handle());  // owned by the active window
+    EXPECT_EQ(Clipboard(), L"before");
+    EXPECT_EQ(form->Label1->Caption(), L"label before");
+    EXPECT_EQ((c.button == form->Button1 ? form->Memo2 : form->Memo1)->GetText(), L"keep");
+  }
+}
+
+TEST_F(MainWindowTest, WorkedExampleThroughTheMemosForAllFourKinds) {
+  const wchar_t* links[] = {L"thunder://QUFhYmNaWg==", L"flashget://W0ZMQVNIR0VUXWFiY1tGTEFTSEdFVF0=&",
+                            L"qqdl://YWJj", L"Rayfile://YWJjfDEyNDk0NDI="};
+  const wchar_t* decoded[] = {L"abc", L"abc", L"abc", L"http://abc"};
+  for (int kind = 0; kind < 4; ++kind) {
+    SCOPED_TRACE(kind);
+    SelectKind(kind);
+    form->Label1->SetCaption(L"");
+    form->Memo2->SetText(L"abc");
+    Click(form->Button2);
+    EXPECT_EQ(form->Memo1->GetText(), links[kind]);
+    EXPECT_EQ(Clipboard(), links[kind]);
+    EXPECT_EQ(form->Label1->Caption(), L"已复制到剪贴板！");
+    // The target memo's text is selected.
+    EXPECT_EQ(form->Memo1->SelStart(), 0);
+    EXPECT_EQ(form->Memo1->SelLength(), static_cast<int>(wcslen(links[kind])));
+    Click(form->Button1);
+    EXPECT_EQ(form->Memo2->GetText(), decoded[kind]);
+    EXPECT_EQ(Clipboard(), decoded[kind]);
+  }
+}
+
+TEST_F(MainWindowTest, EachLineIsConvertedOnItsOwn) {
+  SelectKind(0);
+  form->Memo1->SetText(L"  thunder://QUFhYmNaWg==\t\r\n\r\nthunder://QUFodHRwOi8veC55L3oudHh0Wlo=\r\n");
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"abc\r\n\r\nhttp://x.y/z.txt\r\n");
+  EXPECT_EQ(Clipboard(), L"abc\r\n\r\nhttp://x.y/z.txt\r\n");
+  // Blanks and line breaks only: converted, not refused.
+  form->Label1->SetCaption(L"");
+  form->Memo1->SetText(L" \r\n\t");
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"\r\n");
+  EXPECT_EQ(form->Label1->Caption(), L"已复制到剪贴板！");
+}
+
+TEST_F(MainWindowTest, NoKindSelectedKeepsTheTargetButStillCopiesIt) {
+  HWND edit = GetWindow(form->ComboBox1->Handle(), GW_CHILD);
+  ASSERT_NE(edit, nullptr);
+  // The user types something that is no item.
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_CHAR, L'x', 1);
+  PumpPending();
+  ASSERT_EQ(TextOf(form->ComboBox1->Handle()), L"x");
+  ASSERT_EQ(form->ComboBox1->ItemIndex(), -1);
+  form->Memo1->SetText(L"thunder://QUFhYmNaWg==");
+  form->Memo2->SetText(L"unchanged");
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"unchanged");
+  EXPECT_EQ(Clipboard(), L"unchanged");
+  EXPECT_EQ(form->Label1->Caption(), L"已复制到剪贴板！");
+}
+
+TEST_F(MainWindowTest, ResultIsCutAtAZeroByteAndAnEmptyResultEmptiesTheClipboardText) {
+  SelectKind(0);
+  std::string payload("AAab\0cdZZ", 9);
+  form->Memo1->SetText(L"thunder://" + CodePageToWide(EncodeBase64(payload), kLinkCodePage));
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"ab");
+  // "thunder://" alone decodes to nothing: the clipboard holds the empty text, not old text.
+  SetClipboardText(form->Handle(), L"old");
+  form->Memo1->SetText(L"thunder://");
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"");
+  EXPECT_EQ(Clipboard(), L"");
+}
+
+TEST_F(MainWindowTest, ChineseSurvivesInGbkAndUtf8) {
+  SelectKind(0);
+  const std::wstring address = L"http://example.com/迅雷 文件.zip";
+  form->Memo2->SetText(address);
+  Click(form->Button2);
+  // The link carries the GBK bytes of the address.
+  std::string gbk = WideToCodePage(address, 936);
+  EXPECT_EQ(WideToCodePage(form->Memo1->GetText(), 936), *MakeSpecialLink(0, gbk));
+  form->Memo2->SetText(L"");
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), address);
+  // A link made from UTF-8 bytes shows its Chinese text as UTF-8.
+  std::string utf8 = "http://example.com/\xE6\x96\x87\xE4\xBB\xB6.zip";  // 文件
+  form->Memo1->SetText(CodePageToWide(*MakeSpecialLink(0, utf8), 936));
+  Click(form->Button1);
+  EXPECT_EQ(form->Memo2->GetText(), L"http://example.com/文件.zip");
+}
+
+TEST_F(MainWindowTest, ClipboardHeldByAnotherProgramLeavesTheLabelAlone) {
+  form->Label1->SetCaption(L"as before");
+  form->Memo2->SetText(L"abc");
+  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder([&] {
+    HWND w = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    bool got = OpenClipboard(w);
+    SetEvent(opened);
+    WaitForSingleObject(release, 10000);
+    if (got) CloseClipboard();
+    DestroyWindow(w);
+  });
+  WaitForSingleObject(opened, 5000);
+  Click(form->Button2);
+  SetEvent(release);
+  holder.join();
+  CloseHandle(opened);
+  CloseHandle(release);
+  EXPECT_EQ(form->Memo1->GetText(), L"thunder://QUFhYmNaWg==");  // converted all the same
+  EXPECT_EQ(form->Label1->Caption(), L"as before");
+}
+
+TEST_F(MainWindowTest, HandleCountsDoNotGrowOverAThousandConversions) {
+  form->Memo2->SetText(L"http://example.com/迅雷.zip\r\nabc");
+  Click(form->Button2);
+  Click(form->Button1);
+  PumpPending();
+  long before[static_cast<int>(THandleKind::Count)];
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) before[k] = HandleCounter::Live(static_cast<THandleKind>(k));
+  DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 0; i < 500; ++i) {
+    Click(form->Button2);
+    Click(form->Button1);
+    if (i % 50 == 0) PumpPending();
+  }
+  PumpPending();
+  std::string report;
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) {
+    long now = HandleCounter::Live(static_cast<THandleKind>(k));
+    EXPECT_EQ(now, before[k]) << kHandleKindNames[k];
+    report += std::string(kHandleKindNames[k]) + "=" + std::to_string(now) + " ";
+  }
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+  std::printf("live handles after 1000 conversions: %s(GetGuiResources gdi %lu user %lu)\n", report.c_str(),
+              GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  EXPECT_EQ(form->Memo2->GetText(), L"http://example.com/迅雷.zip\r\nabc");
+}
+
+}  // namespace
+}  // namespace varnelta
