@@ -99,6 +99,24 @@ TColor PaneTextColor(bool enabled, bool blinkHighlighted, TColor fontColor, TCol
   return blinkHighlighted ? blinkColor : fontColor;
 }
 
+bool TPaneBlink::SetBlinking(bool on) {
+  if (on == blinking_) return false;
+  blinking_ = on;
+  if (on) return false;
+  highlighted_ = false;
+  return true;
+}
+
+bool TPaneBlink::EnterPhase(bool highlighted) {
+  if (!blinking_ || highlighted == highlighted_) return false;
+  highlighted_ = highlighted;
+  return true;
+}
+
+TColor TPaneBlink::TextColor(bool enabled, TColor fontColor, TColor blinkColor) const {
+  return PaneTextColor(enabled, highlighted_, fontColor, blinkColor);
+}
+
 bool TPaneColors::SetColor(TColor color) {
   const bool changed = color != color_ || (parentFillColor_ && fillColor_ != color);
   color_ = color;

@@ -13,6 +13,41 @@ namespace varnelta::statusbar {
 
 enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 
+// A pane's settings with the defaults its constructor gives them.
+struct TPaneSettings {
+  int Width = 100;
+  int Height = 20;
+  TFrameStyle FrameStyle = fsFlat;
+  int BorderWidth = 1;
+  TColor FlatColor = clBtnShadow;
+  int FlatColorAdjustment = 30;
+  TAlignment Alignment = taLeftJustify;
+  bool AutoSize = false;
+  int DefaultWidth = 40;
+  int CaptionOffset = 2;
+  TColor BlinkColor = clHighlight;
+};
+constexpr int kClockPaneDefaultWidth = 150;
+
+// A pane's side of blinking: its answer to the blinking list's question and its phase.
+class TPaneBlink {
+ public:
+  bool Blinking() const { return blinking_; }
+  bool Highlighted() const { return highlighted_; }
+  // Clearing puts the pane into the normal phase; the caller repaints (true is returned).
+  bool SetBlinking(bool on);
+  // The answer to the "do you blink" message: 1 for yes.
+  int QueryAnswer() const { return blinking_ ? 1 : 0; }
+  // The "new phase" message; true when the text colour changed and the pane must repaint.
+  bool EnterPhase(bool highlighted);
+  // The caption colour: the blink colour in the highlighted phase, grey when disabled.
+  TColor TextColor(bool enabled, TColor fontColor, TColor blinkColor) const;
+
+ private:
+  bool blinking_ = false;
+  bool highlighted_ = false;
+};
+
 // The pixels a pane's frame takes on each side.
 int PaneFrameWidth(TFrameStyle style);
 

@@ -300,6 +300,25 @@ TEST(Pane, ColoursFollowTheParentUntilFillColourIsSet) {
   EXPECT_EQ(PaneTextColor(true, true, 0, clHighlight), clHighlight);
 }
 
+TEST(Pane, BlinkPhases) {
+  TPaneBlink blink;
+  EXPECT_EQ(blink.QueryAnswer(), 0);
+  EXPECT_FALSE(blink.EnterPhase(true));  // not blinking: the phase passes it by
+  EXPECT_FALSE(blink.SetBlinking(true));
+  EXPECT_EQ(blink.QueryAnswer(), 1);
+  EXPECT_TRUE(blink.EnterPhase(true));
+  EXPECT_EQ(blink.TextColor(true, clBtnText, clHighlight), clHighlight);
+  EXPECT_FALSE(blink.EnterPhase(true));
+  EXPECT_TRUE(blink.SetBlinking(false));  // back to normal at once, repaint
+  EXPECT_FALSE(blink.Highlighted());
+  EXPECT_EQ(blink.TextColor(true, clBtnText, clHighlight), clBtnText);
+  EXPECT_EQ(blink.TextColor(false, clBtnText, clHighlight), clGrayText);
+  const TPaneSettings defaults;
+  EXPECT_EQ(PaneInterior(TRect{0, 0, defaults.Width, defaults.Height}, defaults.FrameStyle,
+                         defaults.BorderWidth),
+            (TRect{2, 2, 98, 18}));
+}
+
 TEST(Pane, GripPassThroughAtTheRightEnd) {
   EXPECT_TRUE(PanePassesHitToBar(586, 586, true, 574));
   EXPECT_FALSE(PanePassesHitToBar(586, 586, true, 573));
