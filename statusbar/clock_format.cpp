@@ -1,6 +1,7 @@
 #include "statusbar/clock_format.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace varnelta::statusbar {
 namespace {
@@ -254,6 +255,65 @@ int DayOfWeek(int year, int month, int day) {
   const long long sum = y + floorDiv(y, 4) - floorDiv(y, 100) + floorDiv(y, 400) +
                         kOffsets[month - 1] + day;
   return static_cast<int>(((sum % 7) + 7) % 7);
+}
+
+namespace {
+
+// Days from 1 January 1970 for a civil date, and back (proleptic Gregorian calendar).
+long long DaysFromCivil(long long y, int m, int d) {
+  y -= m <= 2 ? 1 : 0;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const long long yoe = y - era * 400;
+  const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long long z, int& year, int& month, int& day) {
+  z += 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+constexpr long long kEpochOffset = 25569;  // days from 30 December 1899 to 1 January 1970
+constexpr long long kMsPerDay = 86400000;
+
+}  // namespace
+
+TDateTime ToDateTime(const TDateTimeParts& parts) {
+  const long long days = DaysFromCivil(parts.Year, std::clamp(parts.Month, 1, 12),
+                                       parts.Day) + kEpochOffset;
+  const long long ms = ((parts.Hour * 60LL + parts.Minute) * 60 + parts.Second) * 1000 +
+                       parts.Millisecond;
+  const double fraction = static_cast<double>(ms) / kMsPerDay;
+  return days >= 0 ? static_cast<double>(days) + fraction : static_cast<double>(days) - fraction;
+}
+
+TDateTimeParts FromDateTime(TDateTime value) {
+  constexpr double kFirst = -693593.0;        // 1 January of year 1
+  constexpr double kLast = 2958465.999999;    // 31 December 9999, just before midnight
+  if (!(value >= kFirst)) value = kFirst;     // also catches NaN
+  if (value > kLast) value = kLast;
+  double whole = std::trunc(value);
+  double fraction = std::fabs(value - whole);
+  long long ms = static_cast<long long>(std::llround(fraction * kMsPerDay));
+  if (ms >= kMsPerDay) {  // rounding reached the next midnight
+    ms -= kMsPerDay;
+    whole += value >= 0 ? 1.0 : -1.0;
+  }
+  TDateTimeParts parts;
+  CivilFromDays(static_cast<long long>(whole) - kEpochOffset, parts.Year, parts.Month, parts.Day);
+  parts.Hour = static_cast<int>(ms / 3600000);
+  parts.Minute = static_cast<int>(ms / 60000 % 60);
+  parts.Second = static_cast<int>(ms / 1000 % 60);
+  parts.Millisecond = static_cast<int>(ms % 1000);
+  return parts;
 }
 
 std::wstring FormatLocalePicture(std::wstring_view picture, const TDateTimeParts& when,

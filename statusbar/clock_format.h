@@ -23,6 +23,14 @@ struct TDateTimeParts {
 // 0 for Sunday to 6 for Saturday (proleptic Gregorian calendar).
 int DayOfWeek(int year, int month, int day);
 
+// The runtime's date-time value (what OnGetDateTime hands its handler): days since
+// 30 December 1899 with the time of day as the fraction; before that day the whole part is
+// negative and the fraction still counts forwards from midnight.
+using TDateTime = double;
+TDateTime ToDateTime(const TDateTimeParts& parts);
+// Rounded to the millisecond; values outside years 1 to 9999 are clamped to that range.
+TDateTimeParts FromDateTime(TDateTime value);
+
 // What the locale says about dates and times. The four patterns use the Windows picture
 // letters (d M y g for dates, h H m s t for times, text in single quotes).
 struct TLocaleFormats {

@@ -26,6 +26,19 @@ TEST(DayOfWeek, KnownDates) {
   EXPECT_EQ(DayOfWeek(1899, 12, 30), 6);
 }
 
+TEST(DateTimeValue, DaysSince1899WithTheTimeAsFraction) {
+  EXPECT_EQ(ToDateTime(TDateTimeParts{1899, 12, 30, 0, 0, 0, 0}), 0.0);
+  EXPECT_EQ(ToDateTime(TDateTimeParts{1900, 1, 1, 12, 0, 0, 0}), 2.5);
+  EXPECT_EQ(ToDateTime(TDateTimeParts{1899, 12, 29, 6, 0, 0, 0}), -1.25);
+  EXPECT_EQ(ToDateTime(TDateTimeParts{2026, 12, 8, 0, 0, 0, 0}), 46364.0);
+  EXPECT_EQ(FromDateTime(ToDateTime(kEvening)), kEvening);
+  EXPECT_EQ(FromDateTime(-1.25), (TDateTimeParts{1899, 12, 29, 6, 0, 0, 0}));
+  // A handler may hand back anything: the result stays a real date.
+  EXPECT_EQ(FromDateTime(1e300).Year, 9999);
+  EXPECT_EQ(FromDateTime(-1e300).Year, 1);
+  EXPECT_EQ(FromDateTime(46364.99999999999), (TDateTimeParts{2026, 12, 9, 0, 0, 0, 0}));
+}
+
 TEST(ClockFormat, LongDateBlankLongTime) {
   EXPECT_EQ(FormatDateTime(L"dddddd tt", kEvening, Chinese()), L"2026年12月8日星期二 21:05:09");
   EXPECT_EQ(FormatDateTime(L"dddddd tt", kEvening, TLocaleFormats{}),
