@@ -140,9 +140,10 @@ void TControl::RequestAlign() {
 void TControl::SetVisible(bool v) {
   if (v == visible_) return;
   VisibleChanging();
+  if (!v) Invalidate();  // the area it leaves
   visible_ = v;
   Perform(CM_VISIBLECHANGED, v ? 1 : 0);
-  Invalidate();
+  if (v) Invalidate();
   if (parent_ && align_ != alNone) parent_->Realign();
 }
 
