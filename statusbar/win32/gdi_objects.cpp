@@ -1,25 +1,24 @@
 #include "statusbar/win32/gdi_objects.h"
 
 namespace varnelta::statusbar {
-namespace {
-int g_live = 0;
-}  // namespace
 
-int LiveGdiObjects() { return g_live; }
-
-namespace detail {
-void CountAcquired() { ++g_live; }
-void CountReleased() { --g_live; }
-}  // namespace detail
+int LiveGdiObjects() {
+  long live = 0;
+  for (THandleKind kind : {THandleKind::Font, THandleKind::Brush, THandleKind::Pen,
+                           THandleKind::Bitmap, THandleKind::Region, THandleKind::DC}) {
+    live += HandleCounter::Live(kind);
+  }
+  return static_cast<int>(live);
+}
 
 TMemoryDC::TMemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-  if (dc_) detail::CountAcquired();
+  if (dc_) HandleCounter::Acquired(THandleKind::DC);
 }
 
 TMemoryDC::~TMemoryDC() {
   if (dc_) {
     DeleteDC(dc_);
-    detail::CountReleased();
+    HandleCounter::Released(THandleKind::DC);
   }
 }
 

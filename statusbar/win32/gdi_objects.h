@@ -1,6 +1,6 @@
 // Owning wrappers for the GDI objects the status bar's drawing creates: non-copyable,
-// movable, freed with the right call, and counted so tests can prove nothing leaks (Wine's
-// GetGuiResources answers 0).
+// movable, freed with the right call, and counted in the runtime's handle counters so tests
+// can prove nothing leaks (Wine's GetGuiResources answers 0).
 #pragma once
 
 #include <windows.h>
@@ -8,18 +8,16 @@
 #include <cstdint>
 #include <utility>
 
+#include "runtime/handle_count.h"
+
 namespace varnelta::statusbar {
 
-// Objects created through these wrappers and not yet freed, all kinds together.
+// Live GDI objects and device contexts of the process's counted wrappers (these and the
+// runtime's), all kinds together.
 int LiveGdiObjects();
 
-namespace detail {
-void CountAcquired();
-void CountReleased();
-}  // namespace detail
-
 // A GDI object freed with DeleteObject (brush, pen, bitmap, font, region).
-template <class H>
+template <class H, THandleKind Kind>
 class TGdiObject {
  public:
   TGdiObject() = default;
@@ -41,18 +39,18 @@ class TGdiObject {
   void Reset(H handle = nullptr) {
     if (handle_) {
       DeleteObject(handle_);
-      detail::CountReleased();
+      HandleCounter::Released(Kind);
     }
     handle_ = handle;
-    if (handle_) detail::CountAcquired();
+    if (handle_) HandleCounter::Acquired(Kind);
   }
 
  private:
   H handle_ = nullptr;
 };
 
-using TBrushObject = TGdiObject<HBRUSH>;
-using TBitmapObject = TGdiObject<HBITMAP>;
+using TBrushObject = TGdiObject<HBRUSH, THandleKind::Brush>;
+using TBitmapObject = TGdiObject<HBITMAP, THandleKind::Bitmap>;
 
 // A memory device context from CreateCompatibleDC, freed with DeleteDC.
 class TMemoryDC {
@@ -71,7 +69,8 @@ class TMemoryDC {
 // An object selected into a DC for the wrapper's lifetime; the previous one comes back.
 class TSelection {
  public:
-  TSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
+  TSelection(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
   TSelection(const TSelection&) = delete;
   TSelection& operator=(const TSelection&) = delete;
   ~TSelection() {

@@ -29,13 +29,13 @@ void DrawLine(HDC dc, const std::wstring& text, HFONT font, COLORREF color, POIN
 }  // namespace
 
 TScreenDC::TScreenDC() : dc_(GetDC(nullptr)) {
-  if (dc_) detail::CountAcquired();
+  if (dc_) HandleCounter::Acquired(THandleKind::DC);
 }
 
 TScreenDC::~TScreenDC() {
   if (dc_) {
     ReleaseDC(nullptr, dc_);
-    detail::CountReleased();
+    HandleCounter::Released(THandleKind::DC);
   }
 }
 
