@@ -1,6 +1,6 @@
-// The look of Varnelta's own skin: geometry and palette shared by the picture generator and
-// its preview. The skin description (resources/skin/varnelta.ini) repeats the geometry in its
-// keys; the resources test checks that the two agree.
+// The look of Varnelta's own skin: the geometry and palette the picture generator draws with.
+// The skin description (resources/skin/varnelta.ini) repeats the geometry in its keys; the
+// resources tests check that the two agree.
 #pragma once
 
 #include "tools/skingen/canvas.h"
