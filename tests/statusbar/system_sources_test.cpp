@@ -8,6 +8,7 @@
 
 #include "statusbar/color_scheme.h"
 #include "statusbar/win32/system_sources.h"
+#include "statusbar/win32/visual_styles.h"
 
 namespace varnelta::statusbar {
 namespace {
@@ -87,6 +88,33 @@ TEST_F(ThemeManagerKey, SchemeFromTheRegistry) {
   RegDeleteValueW(key_, L"ColorName");
   EXPECT_FALSE(ReadThemeColorName().has_value());
   EXPECT_EQ(RefreshColorScheme(ReadThemeColorName), TColorScheme::Default);
+}
+
+class CountingStyles final : public IVisualStyles {
+ public:
+  int changes = 0;
+  bool LibraryAvailable() override { return true; }
+  bool Active() override { return true; }
+  bool DrawStatusBackground(HDC, const RECT&) override { return true; }
+  bool DrawStatusPane(HDC, const RECT&) override { return true; }
+  bool DrawGripper(HDC, const RECT&) override { return true; }
+  bool DrawStatusText(HDC, const std::wstring&, const RECT&) override { return true; }
+  void ThemeChanged() override { ++changes; }
+};
+
+TEST_F(ThemeManagerKey, ThemeChangeReadsTheSchemeAgain) {
+  CountingStyles styles;
+  TScopedVisualStyles scoped(styles);
+  const wchar_t homestead[] = L"HomeStead";
+  Set(REG_SZ, homestead, sizeof(homestead));
+  HandleThemeChanged();
+  EXPECT_EQ(CurrentColorScheme(), TColorScheme::Homestead);
+  EXPECT_EQ(styles.changes, 1);
+  const wchar_t normal[] = L"NormalColor";
+  Set(REG_SZ, normal, sizeof(normal));
+  HandleThemeChanged();
+  EXPECT_EQ(CurrentColorScheme(), TColorScheme::Default);
+  EXPECT_EQ(styles.changes, 2);
 }
 
 TEST(LocaleFormats, LongDateAndTimeComeFromTheLocale) {
