@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -280,14 +281,15 @@ std::vector<std::uint8_t> TLZH::Encode(std::span<const std::uint8_t> input) {
   std::vector<std::uint8_t> text(static_cast<std::size_t>(kFirstWrite), ' ');
   text.insert(text.end(), input.begin(), input.end());
   const std::size_t total = text.size();
-  constexpr std::size_t kHashBits = 15;
+  // A hash table about as large as the text, between 2^12 and 2^15 heads.
+  const int hashBits = std::clamp(static_cast<int>(std::bit_width(total)), 12, 15);
   constexpr int kMaxChain = 96;
-  std::vector<std::int32_t> head(std::size_t{1} << kHashBits, -1);
+  std::vector<std::int32_t> head(std::size_t{1} << hashBits, -1);
   std::vector<std::int32_t> previous(total, -1);
-  const auto hash = [&text](std::size_t p) {
+  const auto hash = [&text, hashBits](std::size_t p) {
     const std::uint32_t v = (std::uint32_t{text[p]} << 16) | (std::uint32_t{text[p + 1]} << 8) |
                             text[p + 2];
-    return static_cast<std::size_t>((v * 2654435761u) >> (32 - kHashBits));
+    return static_cast<std::size_t>((v * 2654435761u) >> (32 - hashBits));
   };
   std::size_t inserted = 0;  // positions below this are in the chains
   const auto insertUpTo = [&](std::size_t end) {
