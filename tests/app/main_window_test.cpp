@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <thread>
 
 #include "app/codec/link_codec.h"
@@ -113,6 +115,18 @@ TEST_F(MainWindowTest, ControlsAtTheirPlacesWithTheirTextsInTabOrder) {
   }
   EXPECT_EQ(tab, form->Button1->Handle());  // and wraps around
   EXPECT_EQ(form->ComboBox1->ItemIndex(), 0);
+  // The selector's text field is an enabled, white edit.
+  HWND comboEdit = GetWindow(form->ComboBox1->Handle(), GW_CHILD);
+  ASSERT_NE(comboEdit, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(comboEdit));
+  EXPECT_FALSE(GetWindowLongW(comboEdit, GWL_STYLE) & ES_READONLY);
+  UpdateWindow(form->Handle());
+  {
+    TWindowDC dc(comboEdit);
+    RECT er;
+    GetClientRect(comboEdit, &er);
+    EXPECT_EQ(GetPixel(dc.Get(), er.right - 2, er.bottom / 2), GetSysColor(COLOR_WINDOW));
+  }
   EXPECT_EQ(form->ComboBox1->Items().Items(), (std::vector<std::wstring>{L"迅雷", L"快车", L"旋风", L"Rayfile"}));
   EXPECT_EQ(SendMessageW(form->ComboBox1->Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
   EXPECT_EQ(form->Memo1->Hint(), L"输专用链接的下载地址：");
@@ -122,6 +136,11 @@ TEST_F(MainWindowTest, ControlsAtTheirPlacesWithTheirTextsInTabOrder) {
   EXPECT_TRUE(memoStyle & ES_MULTILINE);
   EXPECT_TRUE(memoStyle & ES_WANTRETURN);
   EXPECT_FALSE(memoStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL));  // word wrap, no scroll bars
+  // Both memos have their hints in the application's hint window.
+  ASSERT_NE(Application().HintWindow(), nullptr);
+  EXPECT_GE(SendMessageW(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
+  EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
   EXPECT_EQ(Application().HintPause(), 500);
   EXPECT_EQ(Application().HintHidePause(), 2500);
 
