@@ -1,10 +1,13 @@
 #include "skin/data/skin_load.h"
 
+#include <new>
+
 #include "skin/data/skin_ini.h"
 
 namespace varnelta {
 
-bool ParseSkinArchive(const TSkinReader& reader, TSkinElements& skin, TSkinLoadReport* report) {
+bool ParseSkinArchive(const TSkinReader& reader, TSkinElements& skin, TSkinLoadReport* report,
+                      std::int64_t pictureBudget) {
   std::vector<std::uint8_t> description;
   std::string name;
   if (!reader.ExtractFirstMatch(".ini", description, name)) return false;
@@ -13,7 +16,14 @@ bool ParseSkinArchive(const TSkinReader& reader, TSkinElements& skin, TSkinLoadR
   TSkinParser parser(ini, [&reader](std::string_view entry, std::vector<std::uint8_t>& bytes) {
     return reader.ExtractFile(entry, bytes);
   });
-  parser.ParseSkin(skin);
+  parser.SetPictureBudget(pictureBudget);
+  try {
+    parser.ParseSkin(skin);
+  } catch (const std::bad_alloc&) {
+    // Out of memory part way: no skin rather than half of one.
+    ResetSkin(skin);
+    return false;
+  }
   if (report != nullptr) {
     report->DescriptionName = name;
     report->Problems = parser.Problems();

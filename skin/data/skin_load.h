@@ -19,10 +19,12 @@ struct TSkinLoadReport {
   std::vector<TSkinPictureProblem> Problems;   // pictures named but missing or unreadable
 };
 
-// Parses the skin of an opened archive into `skin`. False, leaving `skin` untouched, when the
-// archive holds no description entry; true once the description has been parsed.
+// Parses the skin of an opened archive into `skin`. False when the archive holds no description
+// entry (`skin` untouched) or memory ran out part way (`skin` emptied); true once the
+// description has been parsed.
 bool ParseSkinArchive(const TSkinReader& reader, TSkinElements& skin,
-                      TSkinLoadReport* report = nullptr);
+                      TSkinLoadReport* report = nullptr,
+                      std::int64_t pictureBudget = TSkinParser::kDefaultPictureBudget);
 
 // Opens the compressed stream (layer 2) and parses it. False when the stream is empty,
 // damaged or of an unknown format (the only case `onMessage` hears of), or has no description.

@@ -94,10 +94,13 @@ bool TSkinParser::LoadSkinBitmap(TBitmap& bitmap, std::string_view value) {
     problems_.push_back({TSkinPictureProblem::kMissing, std::string(value)});
     return false;
   }
-  if (!bitmap.LoadFromBytes(bytes)) {
+  if (!bitmap.LoadFromBytes(bytes) ||
+      std::int64_t{bitmap.Width()} * bitmap.Height() > budget_ - used_) {
+    bitmap.Clear();
     problems_.push_back({TSkinPictureProblem::kUnreadable, std::string(value)});
     return false;
   }
+  used_ += std::int64_t{bitmap.Width()} * bitmap.Height();
   return true;
 }
 
@@ -460,25 +463,27 @@ void TSkinParser::BuildToolbar(TSkinElements& skin) {
   skin.Toolbar->FrameCount = 1;
 }
 
+void ResetSkin(TSkinElements& skin) {
+  TSkinElements fresh;
+  std::swap(fresh.BorderLeft, skin.BorderLeft);
+  std::swap(fresh.BorderRight, skin.BorderRight);
+  std::swap(fresh.BorderTop, skin.BorderTop);
+  std::swap(fresh.BorderBottom, skin.BorderBottom);
+  std::swap(fresh.Title, skin.Title);
+  std::swap(fresh.Buttons, skin.Buttons);
+  skin = std::move(fresh);
+  Renew(skin.BorderLeft);
+  Renew(skin.BorderRight);
+  Renew(skin.BorderTop);
+  Renew(skin.BorderBottom);
+  Renew(skin.Title);
+  Renew(skin.Buttons);
+}
+
 void TSkinParser::ParseSkin(TSkinElements& skin) {
   problems_.clear();
-  // A fresh start: optional slots empty, the always-present elements as new.
-  {
-    TSkinElements fresh;
-    std::swap(fresh.BorderLeft, skin.BorderLeft);
-    std::swap(fresh.BorderRight, skin.BorderRight);
-    std::swap(fresh.BorderTop, skin.BorderTop);
-    std::swap(fresh.BorderBottom, skin.BorderBottom);
-    std::swap(fresh.Title, skin.Title);
-    std::swap(fresh.Buttons, skin.Buttons);
-    skin = std::move(fresh);
-    Renew(skin.BorderLeft);
-    Renew(skin.BorderRight);
-    Renew(skin.BorderTop);
-    Renew(skin.BorderBottom);
-    Renew(skin.Title);
-    Renew(skin.Buttons);
-  }
+  used_ = 0;
+  ResetSkin(skin);
 
   // 1. Sections and the skin's name.
   ini_.ReadSections(&sections_);

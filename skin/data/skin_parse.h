@@ -58,6 +58,12 @@ class TSkinParser {
 
   const std::vector<TSkinPictureProblem>& Problems() const { return problems_; }
 
+  // The most pixels all pictures of one parse may hold together; a picture that would go past
+  // it counts as unreadable. Keeps a hostile skin of many huge (run-length packed) pictures
+  // from exhausting memory.
+  static constexpr std::int64_t kDefaultPictureBudget = std::int64_t{32} << 20;
+  void SetPictureBudget(std::int64_t pixels) { budget_ = pixels; }
+
  private:
   void ReadFrameEdges(TSkinElements& skin);
   void ReadColours(TSkinElements& skin);
@@ -89,7 +95,13 @@ class TSkinParser {
   TSkinEntryLookup lookup_;
   std::vector<std::string> sections_;
   std::vector<TSkinPictureProblem> problems_;
+  std::int64_t budget_ = kDefaultPictureBudget;
+  std::int64_t used_ = 0;
 };
+
+// Empties every optional slot and renews the always-present elements (keeping the objects
+// themselves, which painters may hold on to) and the colour tables.
+void ResetSkin(TSkinElements& skin);
 
 // The frame colour of a skin: the pixel of BorderTop's picture a third of the way into its
 // first frame, or the ButtonFace colour when that picture is empty.

@@ -56,6 +56,21 @@ TEST(LoadSkinBitmapTest, NamesExtensionsAndMissingPictures) {
   EXPECT_EQ(parser.Problems()[4].Kind, P::kUnreadable);
 }
 
+TEST(LoadSkinBitmapTest, PicturesShareABudget) {
+  TestSkin skin;
+  skin.Add("a.bmp", Solid(10, 10, 0x112233));
+  TQuickIni ini;
+  TSkinParser parser(ini, skin.Lookup());
+  parser.SetPictureBudget(250);
+  TBitmap a, b, c;
+  EXPECT_TRUE(parser.LoadSkinBitmap(a, "a.bmp"));
+  EXPECT_TRUE(parser.LoadSkinBitmap(b, "a.bmp"));
+  EXPECT_FALSE(parser.LoadSkinBitmap(c, "a.bmp"));  // 300 pixels in all would pass 250
+  EXPECT_TRUE(c.Empty());
+  ASSERT_EQ(parser.Problems().size(), 1u);
+  EXPECT_EQ(parser.Problems()[0].Kind, TSkinPictureProblem::kUnreadable);
+}
+
 TEST(SkinParseTest, EmptyDescriptionGivesDefaultsAndBuiltIns) {
   TestSkin t;
   TSkinElements s = t.Parse();
