@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -340,7 +341,13 @@ int Run(const std::vector<std::string>& args, Output& io) {
       io.err += std::string(command.name) + ": not available\n";
       return kExitFailure;
     }
-    return command.run(rest, io);
+    try {
+      return command.run(rest, io);
+    } catch (const std::exception& error) {
+      // A file name the system cannot convert, memory running out: a message, not a crash.
+      io.err += std::string(command.name) + ": " + error.what() + "\n";
+      return kExitFailure;
+    }
   }
   io.err += "unknown command " + args[0] + "\n" + UsageText();
   return kExitUsage;
