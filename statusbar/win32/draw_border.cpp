@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "statusbar/win32/gdi_objects.h"
+#include "statusbar/win32/pane_drawing.h"
 #include "statusbar/win32/system_sources.h"
 
 namespace varnelta::statusbar {
@@ -69,15 +70,16 @@ void DrawGradient(HDC dc, const RECT& rect, TColorRef start, TColorRef stop,
   BitBlt(dc, rect.left, rect.top, width, height, image.DC(), 0, 0, SRCCOPY);
 }
 
-void DrawStatusBarPlan(HDC dc, const TStatusBarPaintPlan& plan, const std::wstring& simpleCaption,
+void DrawStatusBarPlan(HDC dc, const TStatusBarPaintPlan& plan, const TSimpleCaption& caption,
                        IVisualStyles& styles, const ISystemColors& colors) {
   if (!dc) return;
   if (plan.Themed) {
     const RECT bounds = ToRECT(plan.Bounds);
     styles.DrawStatusBackground(dc, bounds);
-    if (plan.DrawSimpleCaption) {
+    if (plan.DrawSimpleCaption && !caption.Text.empty()) {
       const RECT text = ToRECT(plan.SimpleCaptionRect);
-      styles.DrawStatusText(dc, simpleCaption, text);
+      TSelection font(dc, caption.Font);
+      styles.DrawStatusText(dc, caption.Text, text);
     }
   } else {
     DrawFills(dc, plan.Frames, colors);
@@ -89,6 +91,11 @@ void DrawStatusBarPlan(HDC dc, const TStatusBarPaintPlan& plan, const std::wstri
       DrawFills(dc, plain, colors);
     }
     DrawFills(dc, plan.SimpleFrame, colors);
+    if (plan.DrawSimpleCaption) {
+      DrawTextLine(dc, caption.Text, caption.Font, caption.TextColor,
+                   POINT{plan.SimpleCaptionOrigin.X, plan.SimpleCaptionOrigin.Y},
+                   ToRECT(plan.SimpleCaptionRect));
+    }
   }
   if (plan.DrawGrip) {
     if (plan.ThemedGrip) {

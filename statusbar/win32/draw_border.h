@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "statusbar/colors.h"
 #include "statusbar/frame_style.h"
 #include "statusbar/gradient.h"
@@ -29,10 +31,16 @@ RECT DrawBorder(HDC dc, const RECT& rect, TFrameStyle style, TSides sides);
 void DrawGradient(HDC dc, const RECT& rect, TColorRef start, TColorRef stop,
                   TGradientDirection direction);
 
-// One paint of the status bar, but for the simple-mode caption of the unthemed branch (the
-// control draws that with its font at plan.SimpleCaptionOrigin, transparent background).
-// The themed simple caption is drawn here with the DC's selected font.
-void DrawStatusBarPlan(HDC dc, const TStatusBarPaintPlan& plan, const std::wstring& simpleCaption,
+// The simple-mode caption: its text in the bar's font and text colour.
+struct TSimpleCaption {
+  std::wstring Text;
+  HFONT Font = nullptr;
+  COLORREF TextColor = 0;
+};
+
+// One paint of the status bar, simple-mode caption included: themed through the visual
+// style's text routine, otherwise at the plan's origin with a transparent background.
+void DrawStatusBarPlan(HDC dc, const TStatusBarPaintPlan& plan, const TSimpleCaption& caption,
                        IVisualStyles& styles, const ISystemColors& colors);
 
 // A pane's frame: the themed pane element, or the fill and the frame lines.

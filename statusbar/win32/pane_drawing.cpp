@@ -12,9 +12,11 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
   SetBkColor(dc, previous);
 }
 
-void DrawLine(HDC dc, const std::wstring& text, HFONT font, COLORREF color, POINT origin,
-              const RECT& clip) {
-  if (text.empty()) return;
+}  // namespace
+
+void DrawTextLine(HDC dc, const std::wstring& text, HFONT font, COLORREF color, POINT origin,
+                  const RECT& clip) {
+  if (!dc || text.empty()) return;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   TSelection selected(dc, font);
@@ -25,8 +27,6 @@ void DrawLine(HDC dc, const std::wstring& text, HFONT font, COLORREF color, POIN
             DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP | DT_LEFT | DT_TOP);
   RestoreDC(dc, saved);
 }
-
-}  // namespace
 
 TScreenDC::TScreenDC() : dc_(GetDC(nullptr)) {
   if (dc_) HandleCounter::Acquired(THandleKind::DC);
@@ -105,7 +105,7 @@ void DrawPaneCaption(HDC dc, const TCaptionDraw& caption, TBarBackgroundImage& b
     case TCaptionBackground::None:
       break;
   }
-  DrawLine(dc, caption.Text, caption.Font, caption.TextColor, caption.Origin, caption.Interior);
+  DrawTextLine(dc, caption.Text, caption.Font, caption.TextColor, caption.Origin, caption.Interior);
 }
 
 void TMarqueeSurface::Draw(HDC paneDC, const Frame& frame, TBarBackgroundImage& barImage,
@@ -123,7 +123,7 @@ void TMarqueeSurface::Draw(HDC paneDC, const Frame& frame, TBarBackgroundImage& 
   } else {
     FillSolid(image_->DC(), whole, frame.FillColor);
   }
-  DrawLine(image_->DC(), frame.Text, frame.Font, frame.TextColor, frame.TextOrigin, whole);
+  DrawTextLine(image_->DC(), frame.Text, frame.Font, frame.TextColor, frame.TextOrigin, whole);
   BitBlt(paneDC, frame.ImageOrigin.x, frame.ImageOrigin.y, frame.ImageSize.cx, frame.ImageSize.cy,
          image_->DC(), 0, 0, SRCCOPY);
 }

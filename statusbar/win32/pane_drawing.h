@@ -34,6 +34,11 @@ class TScreenDC {
 int TextHeightPp(HFONT font);
 int CaptionWidth(HFONT font, const std::wstring& text);
 
+// One line of text at `origin` (its top-left corner), clipped to `clip`, transparent
+// background, tabs expanded, no prefix characters.
+void DrawTextLine(HDC dc, const std::wstring& text, HFONT font, COLORREF color, POINT origin,
+                  const RECT& clip);
+
 // The bar's background as a pane sees it behind itself.
 struct TBarBackground {
   enum class Kind { Themed, Solid, Gradient };

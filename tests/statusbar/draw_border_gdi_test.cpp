@@ -169,7 +169,7 @@ TEST(StatusBarPaintGdi, ThemedBranchDrawsOnlyThroughTheStyles) {
   ASSERT_TRUE(image.Valid());
   Clear(image, kBackground);
   const TStatusBarPaintPlan plan = PlanStatusBarPaint(BarInput(styles), kColors);
-  DrawStatusBarPlan(image.DC(), plan, L"", VisualStyles(), kColors);
+  DrawStatusBarPlan(image.DC(), plan, TSimpleCaption{}, VisualStyles(), kColors);
   EXPECT_EQ(styles.calls, (std::vector<std::string>{"background", "gripper 40-60"}));
   EXPECT_EQ(image.Pixel(30, 10), kBackground);  // the fake drew nothing; neither did the plan
 }
@@ -183,7 +183,7 @@ TEST(StatusBarPaintGdi, ClassicBranchFillsAndDrawsTheGripSquares) {
   TStatusBarPaintInput input = BarInput(styles);
   input.Look.Border.BorderOuter = fsFlat;
   const TStatusBarPaintPlan plan = PlanStatusBarPaint(input, kColors);
-  DrawStatusBarPlan(image.DC(), plan, L"", VisualStyles(), kColors);
+  DrawStatusBarPlan(image.DC(), plan, TSimpleCaption{}, VisualStyles(), kColors);
   EXPECT_TRUE(styles.calls.empty());
   const COLORREF flat = AdjustColor(clBtnShadow, 30, kColors);
   EXPECT_EQ(image.Pixel(0, 0), flat);
@@ -195,6 +195,39 @@ TEST(StatusBarPaintGdi, ClassicBranchFillsAndDrawsTheGripSquares) {
   EXPECT_EQ(image.Pixel(54, 7), ColorToRGB(clBtnHighlight, kColors));
   EXPECT_EQ(image.Pixel(53, 5), ColorToRGB(clBtnShadow, kColors));
   EXPECT_EQ(image.Pixel(54, 6), ColorToRGB(clBtnShadow, kColors));
+}
+
+TEST(StatusBarPaintGdi, SimpleCaptionInBothBranches) {
+  FakeStyles styles;
+  TDibImage image(120, 19);
+  ASSERT_TRUE(image.Valid());
+  Clear(image, kBackground);
+  TStatusBarPaintInput input = BarInput(styles);
+  input.Look.SimpleStatus = true;
+  input.Look.VisualStyle = vsClassic;
+  input.GripValid = false;
+  input.TextHeight = 13;
+  const TSimpleCaption caption{L"Ready", nullptr, RGB(0, 0, 160)};
+  TStatusBarPaintPlan plan = PlanStatusBarPaint(input, kColors);
+  DrawStatusBarPlan(image.DC(), plan, caption, styles, kColors);
+  int ink = 0;
+  for (int y = 0; y < 19; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      if (image.Pixel(x, y) == RGB(0, 0, 160)) {
+        ++ink;
+        EXPECT_TRUE(plan.SimpleCaptionRect.Contains(TPoint{x, y})) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(ink, 0);
+  EXPECT_TRUE(styles.calls.empty());
+
+  styles.active = true;
+  input.Styles.Active = true;
+  input.Look.VisualStyle = vsWinXP;
+  plan = PlanStatusBarPaint(input, kColors);
+  DrawStatusBarPlan(image.DC(), plan, caption, styles, kColors);
+  EXPECT_EQ(styles.calls, (std::vector<std::string>{"background", "text"}));
 }
 
 TEST(StatusBarPaintGdi, PaneFramePlans) {
