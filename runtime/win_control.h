@@ -137,6 +137,17 @@ class TCustomControl : public TWinControl {
   TCanvas canvas_;
 };
 
+// The base of panels: a windowed container that paints its background in its Color. Panel-like
+// components (the status bar) derive from it, so code that asks "is this a panel" finds them.
+class TCustomPanel : public TCustomControl {
+  VARNELTA_CLASS()
+ public:
+  explicit TCustomPanel(TComponent* owner);
+
+ protected:
+  void Paint() override;
+};
+
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace varnelta

@@ -71,6 +71,10 @@ class SingleInstanceTest : public ::testing::Test {
     ASSERT_EQ(FindWindowW(L"Varnelta", nullptr), nullptr) << "a copy is running already";
     ASSERT_TRUE(first.Start());
     ASSERT_TRUE(PumpUntil([&] { return (main = WindowOf(first, L"Varnelta")) != nullptr; }, 20000));
+    // The main window itself stands on the taskbar with its caption.
+    EXPECT_EQ(testing::TextOf(main), L"Varnelta V0.1 Bulid 09307");
+    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
   }
   void TearDown() override {
     if (main) PostMessageW(main, WM_CLOSE, 0, 0);

@@ -43,9 +43,9 @@ class TSpot : public TGraphicControl {
   }
 };
 
-class TPanelLike : public TCustomControl {
+class TPanelLike : public TCustomPanel {
  public:
-  using TCustomControl::TCustomControl;
+  using TCustomPanel::TCustomPanel;
 };
 
 class WindowTest : public ::testing::Test {
@@ -183,6 +183,10 @@ TEST_F(WindowTest, AlignedChildrenFollowTheirParentsSize) {
   PumpPending();
   EXPECT_EQ(bar->Top(), 231);
   EXPECT_EQ(testing::ChildRect(bar->Handle()).top, 231);
+  // A panel paints its own colour; the pane on it is painted over that.
+  bar->SetColor(0x00FF00);
+  EXPECT_EQ(PixelAt(bar->Handle(), 150, 5), RGB(0, 255, 0));
+  EXPECT_EQ(PixelAt(bar->Handle(), 50, 5), RGB(255, 0, 0));
 }
 
 TEST_F(WindowTest, ParentColourAndFontReachTheChildren) {
