@@ -42,10 +42,10 @@ int SkinReservedBlockSize(std::int32_t formatCode) {
   }
 }
 
-std::vector<std::string> SplitSkinNames(std::string_view text) {
+std::vector<std::string> SplitSkinNames(std::string_view text, std::size_t limit) {
   std::vector<std::string> names;
   std::size_t i = 0;
-  while (i < text.size()) {
+  while (i < text.size() && names.size() <= limit) {
     const std::size_t start = i;
     while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
     names.push_back(LowerAscii(text.substr(start, i - start)));
@@ -114,7 +114,7 @@ bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
   }
   const std::string_view listText(reinterpret_cast<const char*>(archive.data() + listStart),
                                   static_cast<std::size_t>(listLength));
-  std::vector<std::string> names = SplitSkinNames(listText);
+  std::vector<std::string> names = SplitSkinNames(listText, kMaxEntries);
   if (names.size() > kMaxEntries) return Fail();
 
   const std::size_t sizesStart = listStart + static_cast<std::size_t>(listLength);

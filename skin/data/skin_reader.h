@@ -40,8 +40,10 @@ inline constexpr std::array<std::int32_t, 5> kSkinFormatCodes{20000, 30000, 4000
 int SkinReservedBlockSize(std::int32_t formatCode);
 
 // Splits a name list into names: a line ends at CR LF, a lone CR or a lone LF; a break after the
-// last name adds no entry. Letters A to Z are lower-cased.
-std::vector<std::string> SplitSkinNames(std::string_view text);
+// last name adds no entry. Letters A to Z are lower-cased. Stops after `limit` + 1 names, so a
+// list of millions of line breaks costs no more than one that is just too long.
+std::vector<std::string> SplitSkinNames(std::string_view text,
+                                        std::size_t limit = SIZE_MAX);
 
 class TSkinReader {
  public:

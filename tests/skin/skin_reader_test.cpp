@@ -169,6 +169,11 @@ TEST(SkinReader, HoldsAtMostTheSizeTableOfEntries) {
   EXPECT_FALSE(over.reader.LoadArchive(
       RawArchive(40000, names, std::vector<std::int64_t>(1002, 0), "")));
   EXPECT_TRUE(over.messages.empty());
+
+  // Splitting stops one name past the limit, however many line breaks follow.
+  EXPECT_EQ(varnelta::SplitSkinNames(std::string(1 << 20, '\n'), 1001).size(), 1002u);
+  Reader breaks;
+  EXPECT_FALSE(breaks.reader.LoadArchive(RawArchive(40000, std::string(1 << 20, '\r'), {}, "")));
 }
 
 TEST(SkinReader, EntryRunningPastTheDataIsMissing) {
