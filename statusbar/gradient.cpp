@@ -6,46 +6,57 @@
 namespace varnelta::statusbar {
 namespace {
 
-// Position 0 .. extent - 1 as a fraction of the way from the start to the stop.
-double Along(int position, int extent) {
-  if (extent <= 1) return 0.0;
-  return static_cast<double>(position) / (extent - 1);
+// A fraction num / den (den > 0) of the way from the start colour to the stop colour. Whole
+// numbers only, so every processor gives the same picture.
+struct Fraction {
+  long long num = 0;
+  long long den = 1;
+};
+
+Fraction Min(Fraction a, Fraction b) { return a.num * b.den <= b.num * a.den ? a : b; }
+Fraction AtMostOne(Fraction f) { return f.num > f.den ? Fraction{1, 1} : f; }
+
+// Position 0 .. extent - 1 along the whole extent.
+Fraction Along(int position, int extent) {
+  if (extent <= 1) return {0, 1};
+  return {position, extent - 1};
 }
 
-// Distance to the nearer edge, as a fraction of the way to the middle.
-double ToMiddle(int position, int extent) {
-  const int distance = std::min(position, extent - 1 - position);
-  const double half = (extent - 1) / 2.0;
-  if (half <= 0.0) return 1.0;
-  return std::min(1.0, distance / half);
+// Distance to the nearer edge, as a part of the way to the middle of `halfOf`'s extent.
+Fraction ToMiddle(int position, int extent, int halfOf) {
+  const long long distance = std::min(position, extent - 1 - position);
+  if (halfOf <= 1) return {1, 1};
+  return AtMostOne({2 * distance, halfOf - 1});
 }
 
-// Distance to the nearer edge measured against another side's half.
-double ToMiddleScaled(int position, int extent, int otherExtent) {
-  const int distance = std::min(position, extent - 1 - position);
-  const double half = (otherExtent - 1) / 2.0;
-  if (half <= 0.0) return 1.0;
-  return std::min(1.0, distance / half);
-}
-
-double Fraction(int x, int y, int w, int h, TGradientDirection direction) {
+Fraction At(int x, int y, int w, int h, TGradientDirection direction) {
   switch (direction) {
-    case gdDiagonalUp: return (Along(x, w) + Along(h - 1 - y, h)) / 2.0;
-    case gdDiagonalDown: return (Along(x, w) + Along(y, h)) / 2.0;
-    case gdHorizontalEnd: return Along(y, h);
-    case gdHorizontalCenter: return ToMiddle(y, h);
-    case gdHorizontalBox: return std::min(ToMiddle(y, h), ToMiddleScaled(x, w, h));
-    case gdVerticalEnd: return Along(x, w);
-    case gdVerticalCenter: return ToMiddle(x, w);
-    case gdVerticalBox: return std::min(ToMiddle(x, w), ToMiddleScaled(y, h, w));
-    case gdSquareBox: return std::min(ToMiddle(x, w), ToMiddle(y, h));
-    case gdBigSquareBox: {
-      const double half = std::max(w, h) / 2.0;
-      const double dx = std::abs(x + 0.5 - w / 2.0);
-      const double dy = std::abs(y + 0.5 - h / 2.0);
-      return std::clamp(1.0 - std::max(dx, dy) / half, 0.0, 1.0);
+    case gdDiagonalUp:
+    case gdDiagonalDown: {
+      const int row = direction == gdDiagonalUp ? h - 1 - y : y;
+      if (w <= 1 && h <= 1) return {0, 1};
+      if (w <= 1) return Along(row, h);
+      if (h <= 1) return Along(x, w);
+      const long long wd = w - 1;
+      const long long hd = h - 1;
+      return {x * hd + row * wd, 2 * wd * hd};
     }
-    default: return 0.0;
+    case gdHorizontalEnd: return Along(y, h);
+    case gdHorizontalCenter: return ToMiddle(y, h, h);
+    case gdHorizontalBox: return Min(ToMiddle(y, h, h), ToMiddle(x, w, h));
+    case gdVerticalEnd: return Along(x, w);
+    case gdVerticalCenter: return ToMiddle(x, w, w);
+    case gdVerticalBox: return Min(ToMiddle(x, w, w), ToMiddle(y, h, w));
+    case gdSquareBox: return Min(ToMiddle(x, w, w), ToMiddle(y, h, h));
+    case gdBigSquareBox: {
+      // Squares around the middle; the outermost (start colour) has sides max(w, h).
+      const long long side = std::max(w, h);
+      const long long dx = std::abs(2LL * x + 1 - w);
+      const long long dy = std::abs(2LL * y + 1 - h);
+      const long long d = std::min(std::max(dx, dy), side);
+      return {side - d, side};
+    }
+    default: return {0, 1};
   }
 }
 
@@ -70,8 +81,9 @@ std::vector<TColorRef> GradientPixels(int width, int height, TColorRef start, TC
   if (start == stop) return pixels;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const double t = Fraction(x, y, width, height, direction);
-      const int step = static_cast<int>(RoundHalfEven(t * (kGradientSteps - 1)));
+      const Fraction t = At(x, y, width, height, direction);
+      const int step =
+          static_cast<int>(RoundHalfEvenRatio(t.num * (kGradientSteps - 1), t.den));
       pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
              static_cast<std::size_t>(x)] = GradientStepColor(start, stop, step, kGradientSteps);
     }

@@ -112,6 +112,19 @@ TEST(Gradient, ChangesStepByStepPerChannel) {
   }
 }
 
+TEST(Gradient, ExactStepsTheSameOnEveryProcessor) {
+  const TColorRef black = MakeRGB(0, 0, 0);
+  const TColorRef white = MakeRGB(255, 255, 255);
+  auto grey = [](int v) { return MakeRGB(v, v, v); };
+  // Half way to the middle is step 127.5, rounded to the even 128.
+  EXPECT_EQ(GradientPixels(5, 1, black, white, gdVerticalCenter),
+            (std::vector<TColorRef>{grey(0), grey(128), grey(255), grey(128), grey(0)}));
+  EXPECT_EQ(GradientPixels(2, 2, black, white, gdDiagonalDown),
+            (std::vector<TColorRef>{grey(0), grey(128), grey(128), grey(255)}));
+  EXPECT_EQ(GradientPixels(1, 3, black, white, gdDiagonalUp),
+            (std::vector<TColorRef>{grey(255), grey(128), grey(0)}));
+}
+
 TEST(Gradient, DirectionsPutStartAndStopWhereTheySay) {
   const TColorRef a = MakeRGB(0, 0, 0);
   const TColorRef b = MakeRGB(250, 250, 250);
