@@ -179,6 +179,31 @@ TEST_F(MainWindowTest, FocusStartsOnTheFirstButtonAndComesBackAfterDeactivation)
   DestroyWindow(other);
 }
 
+TEST(MainWindowRestore, PrivateMessageRestoresTheMinimisedWindowWithItsFocus) {
+  Application().Initialize();
+  Application().SetMainFormOnTaskBar(true);
+  auto* form = Application().CreateForm<TForm1>();
+  form->Show();
+  PumpPending();
+  form->Memo2->SetFocus();
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  PumpPending();
+  ASSERT_TRUE(Application().IsMinimized());
+  PostMessageW(form->Handle(), kBringToFrontMessage, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(form->Handle()) && GetActiveWindow() == form->Handle(); }));
+  EXPECT_EQ(GetFocus(), form->Memo2->Handle());
+  // Not minimised: the message makes it the foreground window.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  SetForegroundWindow(other);
+  PumpPending();
+  PostMessageW(form->Handle(), kBringToFrontMessage, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  DestroyWindow(other);
+  Application().DestroyForms();
+  PumpPending();
+}
+
 TEST_F(MainWindowTest, EmptySourceShowsTheMessageAndChangesNothing) {
   SetClipboardText(form->Handle(), L"before");
   form->Label1->SetCaption(L"label before");
@@ -318,7 +343,12 @@ TEST_F(MainWindowTest, HandleCountsDoNotGrowOverAThousandConversions) {
   Click(form->Button1);
   PumpPending();
   long before[static_cast<int>(THandleKind::Count)];
-  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) before[k] = HandleCounter::Live(static_cast<THandleKind>(k));
+  std::string start;
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) {
+    before[k] = HandleCounter::Live(static_cast<THandleKind>(k));
+    start += std::string(kHandleKindNames[k]) + "=" + std::to_string(before[k]) + " ";
+  }
+  std::printf("live handles after start: %s\n", start.c_str());
   DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   for (int i = 0; i < 500; ++i) {
