@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "statusbar/clock_format.h"
 #include "statusbar/frame_style.h"
+#include "statusbar/gradient.h"
 #include "statusbar/marquee.h"
 #include "statusbar/panel.h"
 #include "statusbar/status_pane.h"
@@ -79,6 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 4; ++i) {
     marquee.Tick(true);
     if (marquee.Step() < 0 || marquee.Step() > marquee.Steps()) std::abort();
+  }
+
+  const int gw = in.Byte() % 70 - 3;
+  const int gh = in.Byte() % 70 - 3;
+  const auto direction = static_cast<TGradientDirection>(in.Byte() % 12);
+  const TColorRef start = static_cast<TColorRef>(in.Int32());
+  const TColorRef stop = static_cast<TColorRef>(in.Int32());
+  const std::vector<TColorRef> pixels = GradientPixels(gw, gh, start, stop, direction);
+  if (!pixels.empty() && pixels.size() != static_cast<std::size_t>(gw) * static_cast<std::size_t>(gh)) {
+    std::abort();
   }
 
   const std::wstring format = in.Rest();
