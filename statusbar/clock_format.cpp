@@ -71,9 +71,9 @@ bool IsMidnight(const TDateTimeParts& when) {
   return when.Hour == 0 && when.Minute == 0 && when.Second == 0 && when.Millisecond == 0;
 }
 
-class DelphiFormatter {
+class PatternFormatter {
  public:
-  DelphiFormatter(const TDateTimeParts& when, const TLocaleFormats& locale)
+  PatternFormatter(const TDateTimeParts& when, const TLocaleFormats& locale)
       : when_(when), locale_(locale) {}
 
   void Format(std::wstring_view format, std::wstring& out) {
@@ -395,7 +395,7 @@ std::wstring FormatLocalePicture(std::wstring_view picture, const TDateTimeParts
 std::wstring FormatDateTime(std::wstring_view format, const TDateTimeParts& when,
                             const TLocaleFormats& locale) {
   std::wstring out;
-  DelphiFormatter(when, locale).Format(format, out);
+  PatternFormatter(when, locale).Format(format, out);
   return out;
 }
 
