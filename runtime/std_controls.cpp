@@ -47,6 +47,12 @@ void TButton::CreateParams(TCreateParams& p) {
 }
 
 void TButton::WndProc(TMessage& m) {
+  if (m.Msg == WM_GETDLGCODE) {
+    TButtonControl::WndProc(m);
+    // The focused button is the one Enter presses, as in a dialog.
+    if (default_ || Focused()) m.Result = (m.Result & ~static_cast<LRESULT>(DLGC_UNDEFPUSHBUTTON)) | DLGC_DEFPUSHBUTTON;
+    return;
+  }
   if (m.Msg == CN_BASE + WM_COMMAND) {
     if (HIWORD(m.WParam) == BN_CLICKED) Click();
     m.Result = 0;
@@ -187,8 +193,13 @@ void TCustomMemo::SetScrollBars(TScrollStyle v) {
 void TCustomMemo::WndProc(TMessage& m) {
   if (m.Msg == WM_GETDLGCODE) {
     TCustomEdit::WndProc(m);
-    // Tab moves the focus on unless the memo wants tabs.
-    if (!wantTabs_) m.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
+    // Tab moves the focus on unless the memo wants tabs (the memo wants every other key).
+    const auto* msg = reinterpret_cast<const MSG*>(m.LParam);
+    bool tabKey = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_TAB;
+    if (!wantTabs_) {
+      m.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
+      if (tabKey) m.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    }
     return;
   }
   TCustomEdit::WndProc(m);

@@ -204,6 +204,33 @@ TEST(MainWindowRestore, PrivateMessageRestoresTheMinimisedWindowWithItsFocus) {
   PumpPending();
 }
 
+TEST_F(MainWindowTest, KeyboardMovesThroughTheTabOrderAndEnterActivatesTheButton) {
+  auto key = [](WPARAM vk) {
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, vk, 1);
+    PostMessageW(focus, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    Application().ProcessMessages();
+  };
+  ASSERT_EQ(GetFocus(), form->Button1->Handle());
+  key(VK_TAB);
+  EXPECT_EQ(GetFocus(), form->Button2->Handle());
+  key(VK_TAB);
+  EXPECT_EQ(GetFocus(), form->Memo1->Handle());
+  key(VK_TAB);  // a memo passes Tab on
+  EXPECT_EQ(GetFocus(), form->Memo2->Handle());
+  EXPECT_EQ(form->Memo1->GetText(), L"");
+  EXPECT_EQ(form->Memo2->GetText(), L"");
+  key(VK_RETURN);  // and keeps Enter: a new line
+  EXPECT_EQ(form->Memo2->GetText(), L"\r\n");
+  form->Memo2->SetText(L"");
+  form->Button1->SetFocus();
+  // Enter on the focused "专2普" with Memo1 empty shows the message at once.
+  MessageBoxCatcher box;
+  key(VK_RETURN);
+  EXPECT_TRUE(PumpUntil([&] { return box.seen; }));
+  EXPECT_EQ(box.text, L"请输入要转换的专用地址！");
+}
+
 TEST_F(MainWindowTest, EmptySourceShowsTheMessageAndChangesNothing) {
   SetClipboardText(form->Handle(), L"before");
   form->Label1->SetCaption(L"label before");
