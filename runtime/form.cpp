@@ -49,6 +49,7 @@ const TClassInfo& TCustomForm::StaticClass() {
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   visible_ = false;
   color_ = clBtnFace;
+  parentFont_ = false;  // a form has no parent to take a font from
   clientWidth_ = 320;
   clientHeight_ = 240;
   Screen().forms_.push_back(this);

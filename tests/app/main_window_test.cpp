@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "app/codec/link_codec.h"
@@ -13,6 +14,7 @@
 #include "app/text_exchange.h"
 #include "runtime/application.h"
 #include "runtime/clipboard.h"
+#include "runtime/form_reader.h"
 #include "runtime/handle_count.h"
 #include "tests/runtime/gui_test_util.h"
 
@@ -164,6 +166,44 @@ TEST_F(MainWindowTest, ControlsAtTheirPlacesWithTheirTextsInTabOrder) {
   EXPECT_FALSE(form->Label1->AutoSize());
   // Nothing lies in the strip the status bar takes along the bottom edge.
   for (int i = 0; i < form->ControlCount(); ++i) EXPECT_LE(form->Controls(i)->BoundsRect().Bottom, 382);
+}
+
+const TFormObject* FindObject(const TFormObject& root, const std::string& name) {
+  if (root.Name == name) return &root;
+  for (const auto& child : root.Children) {
+    if (const TFormObject* found = FindObject(child, name)) return found;
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, WritingTheLoadedFormGivesBackEveryStoredProperty) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC resource = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10));
+  ASSERT_NE(resource, nullptr);
+  std::string_view stored(static_cast<const char*>(LockResource(LoadResource(module, resource))),
+                          SizeofResource(module, resource));
+  TFormObject expected = ParseFormText(stored);
+  TFormObject written = ParseFormText(WriteComponentText(*form));
+  std::vector<const TFormObject*> pending{&expected};
+  int checked = 0;
+  while (!pending.empty()) {
+    const TFormObject* object = pending.back();
+    pending.pop_back();
+    for (const auto& child : object->Children) pending.push_back(&child);
+    const TFormObject* out = FindObject(written, object->Name);
+    ASSERT_NE(out, nullptr) << object->Name;
+    EXPECT_EQ(out->ClassName, object->ClassName);
+    for (const TFormProperty& p : object->Properties) {
+      // The window is centred at run time, away from its stored place.
+      if (object == &expected && (p.Name == "Left" || p.Name == "Top")) continue;
+      auto it = std::find_if(out->Properties.begin(), out->Properties.end(),
+                             [&](const TFormProperty& q) { return q.Name == p.Name; });
+      ASSERT_NE(it, out->Properties.end()) << object->Name << "." << p.Name;
+      EXPECT_EQ(it->Value, p.Value) << object->Name << "." << p.Name;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 60);
 }
 
 TEST_F(MainWindowTest, FocusStartsOnTheFirstButtonAndComesBackAfterDeactivation) {
