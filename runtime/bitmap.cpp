@@ -216,23 +216,24 @@ bool TBitmap::LoadFromFile(const std::string& path) {
   return LoadFromBytes(bytes);
 }
 
-bool TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
+bool TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
   Clear();
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
     if (bytes.size() < kFileHeaderSize + 4) return false;
     std::uint32_t offset = U32(bytes, 10);
     // An offset of 0 is what some writers leave: the pixels then follow the colour table.
-    return ReadDib(bytes, kFileHeaderSize, offset);
+    return ReadDib(bytes, kFileHeaderSize, offset, maxPixels);
   }
-  return LoadFromDib(bytes);
+  return LoadFromDib(bytes, maxPixels);
 }
 
-bool TBitmap::LoadFromDib(std::span<const std::uint8_t> bytes) {
+bool TBitmap::LoadFromDib(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
   Clear();
-  return ReadDib(bytes, 0, 0);
+  return ReadDib(bytes, 0, 0, maxPixels);
 }
 
-bool TBitmap::ReadDib(std::span<const std::uint8_t> b, std::size_t info, std::size_t pixel_at) {
+bool TBitmap::ReadDib(std::span<const std::uint8_t> b, std::size_t info, std::size_t pixel_at,
+                      std::int64_t max_pixels) {
   const std::size_t size = b.size();
   if (info > size || size - info < 4) return false;
   const std::size_t header = U32(b, info);
@@ -280,7 +281,7 @@ bool TBitmap::ReadDib(std::span<const std::uint8_t> b, std::size_t info, std::si
   const bool top_down = height < 0;
   if (top_down) height = -height;
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
-      width * height > kMaxPixels)
+      width * height > std::min(kMaxPixels, max_pixels))
     return false;
   switch (bpp) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;

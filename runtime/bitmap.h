@@ -103,8 +103,10 @@ class TBitmap {
   // 8- and 4-bit run-length compression and bit-field masks. Anything malformed, truncated,
   // inconsistent or beyond the size limits gives an empty picture and false; nothing is read
   // outside the given bytes.
-  bool LoadFromBytes(std::span<const std::uint8_t> bytes);
-  bool LoadFromDib(std::span<const std::uint8_t> bytes);
+  // `maxPixels` lowers the pixel limit for this read (a picture with more pixels is refused
+  // before anything is allocated).
+  bool LoadFromBytes(std::span<const std::uint8_t> bytes, std::int64_t maxPixels = kMaxPixels);
+  bool LoadFromDib(std::span<const std::uint8_t> bytes, std::int64_t maxPixels = kMaxPixels);
   bool LoadFromFile(const std::string& path);
   static TBitmap FromBytes(std::span<const std::uint8_t> bytes) {
     TBitmap b;
@@ -122,7 +124,7 @@ class TBitmap {
   // Reads an information header and what follows; pixel_offset is where the pixels start
   // measured from the start of `bytes`, or 0 when they follow the colour table directly.
   bool ReadDib(std::span<const std::uint8_t> bytes, std::size_t info_offset,
-               std::size_t pixel_offset);
+               std::size_t pixel_offset, std::int64_t max_pixels);
 
   int width_ = 0;
   int height_ = 0;

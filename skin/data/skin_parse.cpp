@@ -94,8 +94,7 @@ bool TSkinParser::LoadSkinBitmap(TBitmap& bitmap, std::string_view value) {
     problems_.push_back({TSkinPictureProblem::kMissing, std::string(value)});
     return false;
   }
-  if (!bitmap.LoadFromBytes(bytes) ||
-      std::int64_t{bitmap.Width()} * bitmap.Height() > budget_ - used_) {
+  if (!bitmap.LoadFromBytes(bytes, budget_ - used_)) {
     bitmap.Clear();
     problems_.push_back({TSkinPictureProblem::kUnreadable, std::string(value)});
     return false;

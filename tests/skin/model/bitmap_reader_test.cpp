@@ -237,6 +237,11 @@ TEST(BitmapReaderTest, LyingHeadersGiveAnEmptyPicture) {
   bad.height = -4;  // run lengths top-down
   EXPECT_TRUE(rejected(bad));
 
+  // A lower limit for one read.
+  TBitmap limited;
+  EXPECT_FALSE(limited.LoadFromBytes(good.Build(), 15));
+  EXPECT_TRUE(limited.LoadFromBytes(good.Build(), 16));
+
   std::vector<std::uint8_t> bytes = good.Build();
   for (std::size_t n = 0; n < bytes.size(); ++n) {
     TBitmap b;
