@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace varnelta {
 namespace {
@@ -12,8 +13,7 @@ namespace {
 constexpr int kRingMask = TLZH::kRingSize - 1;
 constexpr int kFirstWrite = TLZH::kRingSize - TLZH::kLookAhead;  // ring bytes before it are spaces
 
-// Upper six bits of a match distance for every value of the first position byte, and the total
-// length in bits of the position code that begins with that byte.
+// Upper six bits of a match distance for every value of the first position byte.
 constexpr std::array<std::uint8_t, 256> MakePositionUpper() {
   std::array<std::uint8_t, 256> table{};
   // Code values 0 to 63 grouped by how many first-byte values each one takes.
@@ -30,6 +30,7 @@ constexpr std::array<std::uint8_t, 256> MakePositionUpper() {
   return table;
 }
 
+// The total length in bits of the position code that begins with each first-byte value.
 constexpr std::array<std::uint8_t, 256> MakePositionBits() {
   std::array<std::uint8_t, 256> table{};
   constexpr std::array<std::pair<int, int>, 6> kRuns{{{3, 32}, {4, 48}, {5, 64}, {6, 48},
@@ -55,6 +56,22 @@ constexpr std::array<std::uint8_t, 64> MakePositionFirstByte() {
 }
 
 constexpr std::array<std::uint8_t, 64> kPositionFirstByte = MakePositionFirstByte();
+
+// The two tables describe one prefix code: the code of an upper value is the top kPositionBits
+// bits of every first byte that carries the value (the low six distance bits follow it).
+constexpr bool PositionTablesAgree() {
+  for (int b = 0; b < 256; ++b) {
+    const int upper = kPositionUpper[static_cast<std::size_t>(b)];
+    const int codeBits = kPositionBits[static_cast<std::size_t>(b)];
+    const int first = kPositionFirstByte[static_cast<std::size_t>(upper)];
+    if (codeBits < 3 || codeBits > 8 || (b >> (8 - codeBits)) != (first >> (8 - codeBits))) {
+      return false;
+    }
+    if (kPositionBits[static_cast<std::size_t>(first)] != codeBits) return false;
+  }
+  return kPositionUpper[255] == 63;
+}
+static_assert(PositionTablesAgree());
 
 // Bits most significant first; past the end of the input every bit is 0.
 class BitReader {

@@ -65,7 +65,9 @@ std::vector<std::uint8_t> BuildSkinArchive(std::int32_t formatCode,
   for (const TSkinEntry& entry : entries) {
     AppendInt32(out, static_cast<std::int32_t>(entry.data.size()));
   }
-  for (const TSkinEntry& entry : entries) out.insert(out.end(), entry.data.begin(), entry.data.end());
+  for (const TSkinEntry& entry : entries) {
+    out.insert(out.end(), entry.data.begin(), entry.data.end());
+  }
   return out;
 }
 

@@ -26,8 +26,9 @@ void PutInt32(Bytes& out, std::int64_t value) {
 }
 
 // A decompressed archive laid out by hand, so that it can lie about its sizes.
-Bytes RawArchive(std::int32_t format, const std::string& names, const std::vector<std::int64_t>& sizes,
-                 const std::string& data, std::int64_t listLength = -1, int reserved = -1) {
+Bytes RawArchive(std::int32_t format, const std::string& names,
+                 const std::vector<std::int64_t>& sizes, const std::string& data,
+                 std::int64_t listLength = -1, int reserved = -1) {
   Bytes out;
   PutInt32(out, format);
   PutInt32(out, listLength >= 0 ? listLength : static_cast<std::int64_t>(names.size()));

@@ -1,5 +1,6 @@
 // The LZHUF decoder on arbitrary bit streams, and the encoder's exact round trip on arbitrary
 // data. The first two bytes choose the decoded size (up to 16 KiB), the rest is the stream.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -14,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   varnelta::TLZH codec;
   std::vector<std::uint8_t> out;
   codec.Decode(stream, out, declared);
-  if (declared > 0 && (out.size() < static_cast<std::size_t>(declared) ||
-                       out.size() >= static_cast<std::size_t>(declared) + varnelta::TLZH::kLookAhead)) {
+  const auto wanted = static_cast<std::size_t>(declared);
+  if (declared > 0 && (out.size() < wanted || out.size() >= wanted + varnelta::TLZH::kLookAhead)) {
     std::abort();
   }
 
