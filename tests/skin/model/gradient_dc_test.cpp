@@ -6,6 +6,8 @@
 
 #include "runtime/dib_section.h"
 #include "skin/data/gradient_dc.h"
+#include "skin/data/system_values.h"
+#include "skin/data/track_pictures.h"
 
 namespace varnelta {
 namespace {
@@ -65,6 +67,23 @@ TEST(GradientDcTest, ColumnsAndNothingVisible) {
   EXPECT_EQ(result.Colour(1, 1), 0x0000FFu);
   EXPECT_EQ(result.Colour(2, 0), 0xFF0000u);
   EXPECT_EQ(result.Colour(3, 1), 0u);
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+TEST(SystemValuesTest, TheRealSystemOnWindows) {
+  const ISystemValues& system = DefaultSystemValues();
+  EXPECT_EQ(&SystemValues(), &system);
+  EXPECT_EQ(system.SystemColour(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE) & 0xFFFFFFu);
+  EXPECT_EQ(system.SystemMetric(SM_CXHSCROLL), GetSystemMetrics(SM_CXHSCROLL));
+  EXPECT_EQ(ColourToRgb(0xFF000005u), GetSysColor(COLOR_WINDOW) & 0xFFFFFFu);
+  // The test program carries no bitmap resources: the built-in groove is used.
+  EXPECT_TRUE(system.ResourceBitmap("TRACK").Empty());
+  EXPECT_EQ(TrackPicture("TRACK"), BuiltInTrackPicture());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "skin/data/img_util.h"
 #include "skin/data/skin_writer.h"
+#include "skin/data/track_pictures.h"
 #include "tests/skin/model/bmp_builder.h"
 #include "tools/skin/check.h"
 
@@ -72,6 +73,16 @@ TEST_F(StoredSkinTest, ComboArrowIsTheRecolouredComboButton) {
   ReplaceMagenta(expected, 0xF5EBE6);
   EXPECT_EQ(skin_.ComboArrow->Image, expected);
   EXPECT_EQ(skin_.ComboArrow->FrameCount, skin_.ComboButton->FrameCount);
+}
+
+TEST(SkinLoadTest, BuiltInTrackPicturesMatchTheProgramResources) {
+  TBitmap track, vert;
+  ASSERT_TRUE(track.LoadFromFile(std::string(VARNELTA_BITMAP_DIR) + "/TRACK.bmp"));
+  ASSERT_TRUE(vert.LoadFromFile(std::string(VARNELTA_BITMAP_DIR) + "/TRACKVERT.bmp"));
+  track.MakeOpaque();
+  vert.MakeOpaque();
+  EXPECT_EQ(track, BuiltInTrackPicture());
+  EXPECT_EQ(vert, BuiltInTrackVertPicture());
 }
 
 TEST(SkinLoadTest, ArchiveWithoutDescriptionIsNoSkin) {
