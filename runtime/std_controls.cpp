@@ -273,6 +273,10 @@ int TCustomComboBox::ItemIndex() const {
 }
 
 void TCustomComboBox::SetItemIndex(int v) {
+  if (HasState(csLoading)) {
+    itemIndex_ = v;  // the items may come later in the description; checked in Loaded
+    return;
+  }
   if (v < -1 || v >= items_.Count()) v = -1;
   itemIndex_ = v;
   if (handle_) SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(v), 0);
@@ -298,6 +302,11 @@ void TCustomComboBox::SetBounds(int left, int top, int width, int height) {
   GetWindowRect(handle_, &r);
   height_ = r.bottom - r.top;
   RequestAlign();
+}
+
+void TCustomComboBox::Loaded() {
+  TWinControl::Loaded();
+  SetItemIndex(itemIndex_);
 }
 
 void TCustomComboBox::ChangeScale(int M, int D) {

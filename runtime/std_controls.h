@@ -113,6 +113,7 @@ class TCustomComboBox : public TWinControl {
   void SetBounds(int left, int top, int width, int height) override;
   void ChangeScale(int M, int D) override;
   void WndProc(TMessage& message) override;
+  void Loaded() override;
   TNotifyEvent OnChange;
 
  protected:

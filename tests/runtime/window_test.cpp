@@ -10,6 +10,7 @@
 #include "runtime/application.h"
 #include "runtime/bitmap.h"
 #include "runtime/form.h"
+#include "runtime/form_reader.h"
 #include "runtime/handle_count.h"
 #include "runtime/std_controls.h"
 #include "runtime/timer.h"
@@ -204,6 +205,53 @@ TEST_F(WindowTest, ParentColourAndFontReachTheChildren) {
   form->Font()->SetHeight(-11);
   EXPECT_EQ(label->Font()->Height(), -9);
   EXPECT_EQ(button->Font()->Height(), -11);
+}
+
+TEST_F(WindowTest, StandardControlsReadFromADescription) {
+  RegisterStandardControls();
+  ReadComponentText(*form, R"(object F: TForm
+  Caption = 'Read'
+  object C: TComboBox
+    ItemIndex = 1
+    Items = (
+      'a'
+      'b')
+    TabOrder = 1
+  end
+  object M: TMemo
+    Lines = (
+      'one'
+      'two')
+    TabOrder = 0
+  end
+  object L: TLabel
+    Caption = 'text'
+    Color = clWhite
+  end
+end
+)");
+  auto* combo = dynamic_cast<TComboBox*>(form->FindComponent("C"));
+  auto* memo = dynamic_cast<TMemo*>(form->FindComponent("M"));
+  auto* label = dynamic_cast<TLabel*>(form->FindComponent("L"));
+  ASSERT_TRUE(combo && memo && label);
+  EXPECT_EQ(combo->ItemIndex(), 1);  // set before its items were read
+  EXPECT_EQ(memo->TabOrder(), 0);
+  EXPECT_EQ(combo->TabOrder(), 1);
+  EXPECT_EQ(label->Color(), clWhite);
+  EXPECT_FALSE(label->ParentColor());
+  form->Show();
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(testing::TextOf(combo->Handle()), L"b");
+  EXPECT_EQ(testing::TextOf(memo->Handle()), L"one\r\ntwo");
+  EXPECT_EQ(GetNextDlgTabItem(form->Handle(), memo->Handle(), FALSE), combo->Handle());
+  EXPECT_EQ(testing::TextOf(form->Handle()), L"Read");
+  // Property access by name on real controls, as the skinners do it.
+  EXPECT_EQ(GetStrProp(memo, "Text"), L"one\r\ntwo");
+  EXPECT_EQ(GetEnumProp(memo, "WordWrap"), "True");
+  EXPECT_EQ(GetOrdProp(combo, "ItemIndex"), 1);
+  EXPECT_TRUE(SetEnumProp(label, "Transparent", "True"));
+  EXPECT_TRUE(label->Transparent());
+  EXPECT_EQ(GetObjectProp(label, "Font"), label->Font());
 }
 
 TEST_F(WindowTest, FormHandlesItsPrivateMessages) {
