@@ -214,8 +214,17 @@ void TControl::SetText(const std::wstring& v) {
   Invalidate();
 }
 
-void TControl::SetHint(const std::wstring& v) { hint_ = v; }
-void TControl::SetShowHint(bool v) { showHint_ = v; }
+void TControl::SetHint(const std::wstring& v) {
+  if (v == hint_) return;
+  hint_ = v;
+  HintChanged();
+}
+
+void TControl::SetShowHint(bool v) {
+  if (v == showHint_) return;
+  showHint_ = v;
+  HintChanged();
+}
 
 void TControl::Click() { OnClick(this); }
 

@@ -118,6 +118,7 @@ class TControl : public TComponent {
   virtual void FontChanged();
   virtual void TextChanged() {}
   virtual void EnabledChanged() {}
+  virtual void HintChanged() {}
   void ParentColorChanged();
   void ParentFontChanged();
   void RequestAlign();

@@ -381,6 +381,12 @@ void TWinControl::EnabledChanged() {
   Invalidate();
 }
 
+void TWinControl::HintChanged() {
+  if (!handle_) return;
+  Application().RemoveHintTool(this);
+  if (showHint_ && !hint_.empty()) Application().AddHintTool(this);
+}
+
 void TWinControl::ChangeScale(int M, int D) {
   DisableAlign();
   TControl::ChangeScale(M, D);
@@ -544,9 +550,7 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     }
     case WM_SETFOCUS: DoEnter(); break;
-    case WM_DESTROY:
-      if (showHint_) Application().RemoveHintTool(this);
-      break;
+    case WM_DESTROY: Application().RemoveHintTool(this); break;
     case WM_WINDOWPOSCHANGED: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
       bool sized = !(pos->flags & SWP_NOSIZE) && (pos->cx != width_ || pos->cy != height_);

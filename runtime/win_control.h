@@ -101,6 +101,7 @@ class TWinControl : public TControl {
   void ColorChanged() override;
   void FontChanged() override;
   void EnabledChanged() override;
+  void HintChanged() override;
   // Z-order of the children windows follows the tab order.
   void UpdateTabOrder();
   // Focus moved to this control's window.

@@ -143,6 +143,11 @@ TEST_F(MainWindowTest, ControlsAtTheirPlacesWithTheirTextsInTabOrder) {
   EXPECT_GE(SendMessageW(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
   EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
+  LRESULT tools = SendMessageW(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0);
+  form->Memo1->SetShowHint(false);
+  EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0), tools - 1);
+  form->Memo1->SetShowHint(true);
+  EXPECT_EQ(SendMessageW(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0), tools);
   EXPECT_EQ(Application().HintPause(), 500);
   EXPECT_EQ(Application().HintHidePause(), 2500);
 
