@@ -148,6 +148,20 @@ int TApplication::MessageBox(const std::wstring& text, const std::wstring& capti
   return ::MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
+void TApplication::HandleException(const std::exception& error) {
+  if (reporting_) return;
+  reporting_ = true;
+  std::string what = error.what();
+  std::wstring text(what.begin(), what.end());
+  int n = MultiByteToWideChar(CP_UTF8, 0, what.data(), static_cast<int>(what.size()), nullptr, 0);
+  if (n > 0) {
+    text.assign(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, what.data(), static_cast<int>(what.size()), text.data(), n);
+  }
+  MessageBox(text, title_, MB_OK | MB_ICONERROR);
+  reporting_ = false;
+}
+
 void TApplication::AddHintTool(TWinControl* control) {
   HWND window = control->HandleIfAllocated();
   if (!window || control->Hint().empty()) return;

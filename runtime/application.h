@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 #include "runtime/component.h"
@@ -63,6 +64,10 @@ class TApplication : public TComponent {
   // is visible and enabled.
   void BringToFront();
 
+  // Reports an error that reached a window procedure: a message box with its text, once at a
+  // time (errors raised while the box is shown are dropped).
+  void HandleException(const std::exception& error);
+
   // A modal message box owned by the active window (or the main form).
   int MessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
@@ -90,6 +95,7 @@ class TApplication : public TComponent {
   TIconHandle icon_;
   TIconHandle smallIcon_;
   bool iconsLoaded_ = false;
+  bool reporting_ = false;
 };
 
 TApplication& Application();

@@ -71,7 +71,14 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   }
   if (!control) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
-  control->WindowProc(m);
+  // No exception may cross the window system's frames; it is reported like any other error.
+  try {
+    control->WindowProc(m);
+  } catch (const std::exception& e) {
+    Application().HandleException(e);
+  } catch (...) {
+    Application().HandleException(std::runtime_error("unknown error"));
+  }
   if (msg == WM_NCDESTROY) {
     RemovePropW(window, MAKEINTATOM(ControlAtom()));
     if (control->handle_ == window) {

@@ -254,6 +254,16 @@ end
   EXPECT_EQ(GetObjectProp(label, "Font"), label->Font());
 }
 
+TEST_F(WindowTest, AnErrorInAHandlerIsReportedAndStaysInsideTheWindowProcedure) {
+  form->SetMessageHandler(0x1401, [](TMessage&) { throw std::runtime_error("broken handler"); });
+  form->Show();
+  testing::MessageBoxCatcher box;
+  SendMessageW(form->Handle(), 0x1401, 0, 0);
+  EXPECT_TRUE(box.seen);
+  EXPECT_EQ(box.text, L"broken handler");
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
 TEST_F(WindowTest, FormHandlesItsPrivateMessages) {
   int got = 0;
   form->SetMessageHandler(0x1400, [&](TMessage& m) {
