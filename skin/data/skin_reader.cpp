@@ -92,10 +92,15 @@ bool TSkinReader::LoadFromStream(std::span<const std::uint8_t> stream) {
       return false;
     }
   }
-  return LoadArchive(archive);
+  return Parse(archive, &archive);
 }
 
 bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
+  return Parse(archive, nullptr);
+}
+
+bool TSkinReader::Parse(std::span<const std::uint8_t> archive,
+                        std::vector<std::uint8_t>* owned) {
   Clear();
   // A short archive reads as zeros, so an empty one has format code 0: unknown.
   const std::int32_t format = ReadInt32(archive, 0);
@@ -139,7 +144,12 @@ bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
 
   formatCode_ = format;
   entries_ = std::move(entries);
-  data_.assign(archive.begin() + static_cast<std::ptrdiff_t>(dataStart), archive.end());
+  if (owned != nullptr) {
+    data_ = std::move(*owned);
+    data_.erase(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(dataStart));
+  } else {
+    data_.assign(archive.begin() + static_cast<std::ptrdiff_t>(dataStart), archive.end());
+  }
   loaded_ = true;
   return true;
 }

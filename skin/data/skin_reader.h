@@ -98,6 +98,9 @@ class TSkinReader {
  private:
   void Clear();
   bool Fail();
+  // Reads `archive`; when `owned` holds those same bytes, the entry data is taken from it
+  // instead of copied.
+  bool Parse(std::span<const std::uint8_t> archive, std::vector<std::uint8_t>* owned);
   void Copy(const Entry& entry, std::vector<std::uint8_t>& destination) const;
 
   TSkinMessageHandler onMessage_;
