@@ -47,11 +47,14 @@ std::string_view FileNamePart(std::string_view value) {
   return cut == std::string_view::npos ? value : value.substr(cut + 1);
 }
 
-// Resets an always-present element to a new one of its name, keeping the object itself.
+// Resets an always-present element to a new one of its name, keeping the object itself
+// (or making one, should the slot have been emptied).
 template <typename T>
-void Renew(TSlot<T>& slot) {
-  std::string name = slot->Name;
-  *slot = T(std::move(name));
+void Renew(TSlot<T>& slot, const char* name) {
+  if (slot)
+    *slot = T(name);
+  else
+    slot = std::make_unique<T>(name);
 }
 
 }  // namespace
@@ -471,12 +474,12 @@ void ResetSkin(TSkinElements& skin) {
   std::swap(fresh.Title, skin.Title);
   std::swap(fresh.Buttons, skin.Buttons);
   skin = std::move(fresh);
-  Renew(skin.BorderLeft);
-  Renew(skin.BorderRight);
-  Renew(skin.BorderTop);
-  Renew(skin.BorderBottom);
-  Renew(skin.Title);
-  Renew(skin.Buttons);
+  Renew(skin.BorderLeft, "Left");
+  Renew(skin.BorderRight, "Right");
+  Renew(skin.BorderTop, "Top");
+  Renew(skin.BorderBottom, "Bottom");
+  Renew(skin.Title, "Title");
+  Renew(skin.Buttons, "Buttons");
 }
 
 void TSkinParser::ParseSkin(TSkinElements& skin) {
@@ -484,11 +487,11 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   used_ = 0;
   ResetSkin(skin);
 
-  // 1. Sections and the skin's name.
+  // Sections and the skin's name.
   ini_.ReadSections(&sections_);
   skin.SkinName = ini_.ReadString("TitlebarSkin", "SkinName", "");
 
-  // 2. Frame edges, colours, title buttons, push buttons, title.
+  // Frame edges, colours, title buttons, push buttons, title.
   ReadFrameEdges(skin);
   ReadColours(skin);
   ReadTitleButtons(skin);
@@ -496,7 +499,7 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   ReadTitle(skin);
   const TColor text = skin.Colours[kColourButtonText];
 
-  // 3.
+  // Control elements.
   skin.Progress = ReadBitmapElement("Progress");
   skin.ProgressChunk = ReadImage<TDataSkinObject>("Progress.Chunk", text);
   skin.MenuBar = ReadMenuBar();
@@ -513,7 +516,7 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   skin.ComboButton = ReadTwoImage("ComboButton", "****", text);
   skin.SunkEdge = ReadImage<TDataSkinObject>("SunkEdge", text);
 
-  // 4. The combo button's right-to-left picture.
+  // The combo button's right-to-left picture.
   if (skin.ComboButton && !skin.ComboButton->Image.Empty()) {
     TBitmap mirrored = skin.ComboButton->Image;
     mirrored.MakeOpaque();
@@ -521,7 +524,7 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
     skin.ComboButton->SecondImage = std::move(mirrored);
   }
 
-  // 5.
+  // Menus, scroll bars, track bars and spin buttons.
   skin.ExtraImages = ReadImage<TDataSkinObject>("ExtraImages", text);
   skin.Headerbar = ReadImage<TDataSkinObject>("Headerbar", text);
   skin.MenuItem = ReadImage<TDataSkinObject>("MenuItem", text);
@@ -542,7 +545,7 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   skin.Track = ReadImage<TDataSkinObject>("Track", text);
   skin.TrackVert = ReadImage<TDataSkinObject>("TRACKVERT", text);
 
-  // 6. Built-in grooves.
+  // Built-in grooves for skins without their own.
   auto builtIn = [](const char* name) {
     auto e = std::make_unique<TDataSkinObject>(name);
     e->Image = TrackPicture(name);
@@ -554,7 +557,8 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   if (!skin.Track) skin.Track = builtIn("TRACK");
   if (!skin.TrackVert) skin.TrackVert = builtIn("TRACKVERT");
 
-  // 7.-11.
+  // What follows from the elements read: frame counts, the combined combo picture, the combo
+  // arrow, the toolbar gradient and the frame colour.
   SetFrameCounts(skin);
   BuildComboPicture(skin);
   BuildComboArrow(skin);

@@ -53,7 +53,10 @@ class TSkinParser {
   // not read, empties the bitmap. True when a picture was loaded.
   bool LoadSkinBitmap(TBitmap& bitmap, std::string_view value);
 
-  // A colour text "R G B" (any separators) to a colour 0x00BBGGRR; see the .cpp for the rules.
+  // A colour text "R G B" to a colour 0x00BBGGRR: the trimmed text is scanned for runs of
+  // digits, each ended by any other character; a run that ends the text counts only as the
+  // third number. The first three numbers (missing ones 0, each modulo 256) are red, green and
+  // blue. An empty text is black.
   static TColor ParseColour(std::string_view text);
 
   const std::vector<TSkinPictureProblem>& Problems() const { return problems_; }
