@@ -27,12 +27,13 @@ GetDpiForWindowProc DpiForWindow() {
 }  // namespace
 
 const TClassInfo& TCustomForm::StaticClass() {
-  TPropInfo width = IntProperty("Width", &TControl::Width, static_cast<void (TControl::*)(int)>(nullptr));
-  TPropInfo height = IntProperty("Height", &TControl::Height, static_cast<void (TControl::*)(int)>(nullptr));
+  using Setter = void (TControl::*)(int);
   static const TClassInfo info{
       "TCustomForm",
       &TWinControl::StaticClass(),
-      {width, height,  // the client size is what a form stores
+      {// The client size is what a form stores; its window size follows from it.
+       IntProperty("Width", &TControl::Width, static_cast<Setter>(nullptr)),
+       IntProperty("Height", &TControl::Height, static_cast<Setter>(nullptr)),
        StrProperty("Caption", &TControl::Caption, &TControl::SetCaption),
        EnumProperty("BorderStyle", FormBorderStyleType, &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
                     bsSizeable),
