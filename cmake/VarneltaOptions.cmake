@@ -22,3 +22,10 @@ if(VARNELTA_SANITIZE)
     -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(varnelta_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(VARNELTA_FUZZ)
+  # The fuzz build instruments everything for coverage; only the fuzz targets link libFuzzer.
+  target_compile_options(varnelta_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+    -fno-omit-frame-pointer)
+  target_link_options(varnelta_options INTERFACE -fsanitize=address,undefined)
+endif()

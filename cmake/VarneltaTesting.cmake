@@ -50,3 +50,23 @@ function(varnelta_add_wine_session)
   set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
   set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
 endfunction()
+
+# varnelta_add_fuzzer(NAME SOURCES src... [LIBS lib...] CORPUS dir): a libFuzzer target (clang
+# fuzz build only; elsewhere nothing). Every target of the fuzz build carries the coverage
+# instrumentation (see VarneltaOptions.cmake), so linked libraries guide the fuzzer too. Each
+# target also runs briefly over its seeds in tests/fuzz/corpus/dir as a test, so a crash on a
+# known input fails the run; new inputs go to a folder in the build tree.
+function(varnelta_add_fuzzer name)
+  if(NOT VARNELTA_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} varnelta_options)
+  set(found ${CMAKE_CURRENT_BINARY_DIR}/${name}-found)
+  file(MAKE_DIRECTORY ${found})
+  add_test(NAME ${name}_smoke
+    COMMAND ${name} -max_total_time=10 -print_final_stats=1 ${found}
+      ${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${ARG_CORPUS})
+endfunction()
