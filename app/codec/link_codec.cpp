@@ -1,5 +1,6 @@
 #include "link_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -98,8 +99,7 @@ std::string EncodeJoined(std::string_view prefix, std::initializer_list<std::str
   std::size_t n = 0;
   for (auto p : pieces) n += p.size();
   std::string out(prefix.size() + (n + 2) / 3 * 4 + suffix.size(), '\0');
-  std::memcpy(out.data(), prefix.data(), prefix.size());
-  char* o = out.data() + prefix.size();
+  char* o = std::copy(prefix.begin(), prefix.end(), out.data());
   std::uint8_t carry[3];
   std::size_t c = 0;  // bytes waiting in `carry` for a whole group
   for (auto piece : pieces) {
@@ -127,7 +127,7 @@ std::string EncodeJoined(std::string_view prefix, std::initializer_list<std::str
     o[3] = '=';
     o += 4;
   }
-  std::memcpy(o, suffix.data(), suffix.size());
+  std::copy(suffix.begin(), suffix.end(), o);
   return out;
 }
 
