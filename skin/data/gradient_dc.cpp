@@ -8,7 +8,7 @@ void GradientFill(HDC dc, const RECT& rect, TColor c1, int direction, TColor c2)
   if (GetClipBox(dc, &clipBox) == NULLREGION) return;
   c1 = ColourToRgb(c1);
   c2 = ColourToRgb(c2);
-  const TPixelRect area{rect.left, rect.top, rect.right, rect.bottom};
+  const TRect area{rect.left, rect.top, rect.right, rect.bottom};
   const int n = direction == kGradientRows ? area.Height() : area.Width();
   if (n <= 0) return;
   const TBandRange bands = VisibleGradientBands(

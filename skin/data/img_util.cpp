@@ -141,23 +141,23 @@ TGradientPaletteCache& GradientPalettes() {
   return cache;
 }
 
-TPixelRect Intersect(const TPixelRect& a, const TPixelRect& b) {
-  TPixelRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+TRect Intersect(const TRect& a, const TRect& b) {
+  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
                std::min(a.Bottom, b.Bottom)};
   if (r.IsEmpty()) return {};
   return r;
 }
 
-TBandRange VisibleGradientBands(const TPixelRect& rect, int direction, const TPixelRect& clip) {
-  TPixelRect visible = Intersect(rect, clip);
+TBandRange VisibleGradientBands(const TRect& rect, int direction, const TRect& clip) {
+  TRect visible = Intersect(rect, clip);
   if (visible.IsEmpty()) return {};
   if (direction == kGradientRows) return {visible.Top - rect.Top, visible.Bottom - rect.Top};
   return {visible.Left - rect.Left, visible.Right - rect.Left};
 }
 
-void GradientFill(TBitmap& target, const TPixelRect& rect, TColor c1, int direction, TColor c2,
-                  const TPixelRect* clip) {
-  TPixelRect box{0, 0, target.Width(), target.Height()};
+void GradientFill(TBitmap& target, const TRect& rect, TColor c1, int direction, TColor c2,
+                  const TRect* clip) {
+  TRect box{0, 0, target.Width(), target.Height()};
   if (clip != nullptr) box = Intersect(box, *clip);
   TBandRange bands = VisibleGradientBands(rect, direction, box);
   if (bands.first >= bands.last) return;
@@ -166,7 +166,7 @@ void GradientFill(TBitmap& target, const TPixelRect& rect, TColor c1, int direct
   const int n = direction == kGradientRows ? rect.Height() : rect.Width();
   if (n <= 0) return;
   const std::vector<TColor>& palette = GradientPalettes().Palette(n, c1, c2);
-  TPixelRect visible = Intersect(rect, box);
+  TRect visible = Intersect(rect, box);
   for (int i = bands.first; i < bands.last; ++i) {
     const TColor colour = palette[static_cast<std::size_t>(i)];
     if (direction == kGradientRows)

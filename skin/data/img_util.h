@@ -70,20 +70,7 @@ class TGradientPaletteCache {
 // The cache every gradient of the program shares.
 TGradientPaletteCache& GradientPalettes();
 
-// The rectangle type of the portable drawing code: left and top inclusive, right and bottom
-// exclusive.
-struct TPixelRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
-  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  friend bool operator==(const TPixelRect&, const TPixelRect&) = default;
-};
-
-TPixelRect Intersect(const TPixelRect& a, const TPixelRect& b);
+TRect Intersect(const TRect& a, const TRect& b);
 
 // Gradient direction: rows from top to bottom, or columns from left to right.
 inline constexpr int kGradientColumns = 0;
@@ -93,8 +80,8 @@ inline constexpr int kGradientRows = 1;
 // at offset i from the rectangle's top or left) gets palette entry i of (n, c1, c2), where n is
 // the rectangle's height (rows) or width (columns). Only bands inside the picture and inside
 // `clip` (when given) are painted, each clipped to both. System colours are resolved first.
-void GradientFill(TBitmap& target, const TPixelRect& rect, TColor c1, int direction, TColor c2,
-                  const TPixelRect* clip = nullptr);
+void GradientFill(TBitmap& target, const TRect& rect, TColor c1, int direction, TColor c2,
+                  const TRect* clip = nullptr);
 
 // The band range [first, last) of a gradient over `rect` that falls inside `clip`; empty
 // (first >= last) when nothing is visible. Shared by the bitmap fill and the device-context fill.
@@ -102,6 +89,6 @@ struct TBandRange {
   int first = 0;
   int last = 0;
 };
-TBandRange VisibleGradientBands(const TPixelRect& rect, int direction, const TPixelRect& clip);
+TBandRange VisibleGradientBands(const TRect& rect, int direction, const TRect& clip);
 
 }  // namespace varnelta

@@ -4,7 +4,7 @@
 
 namespace varnelta {
 
-TPixelRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) {
+TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) {
   const int count = std::max(frameCount, 1);
   const int index = std::clamp(frame, 1, count) - 1;
   if (vertical) {
@@ -15,11 +15,11 @@ TPixelRect FrameCell(const TBitmap& image, int frameCount, int frame, bool verti
   return {index * w, 0, index * w + w, image.Height()};
 }
 
-void StretchCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image,
-                 const TPixelRect& from, bool transparent) {
+void StretchCopy(TBitmap& target, const TRect& to, const TBitmap& image,
+                 const TRect& from, bool transparent) {
   const std::int64_t dw = to.Width(), dh = to.Height(), sw = from.Width(), sh = from.Height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
-  const TPixelRect visible = Intersect(to, {0, 0, target.Width(), target.Height()});
+  const TRect visible = Intersect(to, {0, 0, target.Width(), target.Height()});
   if (visible.IsEmpty()) return;
   for (int y = visible.Top; y < visible.Bottom; ++y) {
     // Each target pixel samples the source pixel under its centre.
@@ -37,8 +37,8 @@ void StretchCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image,
   }
 }
 
-void TileCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image, const TPixelRect& from) {
-  const TPixelRect source = Intersect(from, {0, 0, image.Width(), image.Height()});
+void TileCopy(TBitmap& target, const TRect& to, const TBitmap& image, const TRect& from) {
+  const TRect source = Intersect(from, {0, 0, image.Width(), image.Height()});
   if (source.IsEmpty() || to.IsEmpty()) return;
   const int w = source.Width(), h = source.Height();
   for (int y = to.Top; y < to.Bottom && y < target.Height(); y += h)
@@ -53,11 +53,11 @@ void DrawImage(TBitmap& target, int x, int y, const TBitmap& image, bool transpa
     target.CopyRect(x, y, image, 0, 0, image.Width(), image.Height());
 }
 
-TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPixelRect& margins,
+TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TRect& margins,
                           bool vertical, bool tile, int frameCount, int frame) {
   TBitmap result;
   if (!result.SetSize(width, height) || image.Empty()) return result;
-  const TPixelRect cell = FrameCell(image, frameCount, frame, vertical);
+  const TRect cell = FrameCell(image, frameCount, frame, vertical);
   if (cell.IsEmpty()) return result;
   int l = std::max(margins.Left, 0), r = std::max(margins.Right, 0);
   int t = std::max(margins.Top, 0), b = std::max(margins.Bottom, 0);
@@ -68,7 +68,7 @@ TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPi
   auto copy = [&](int dx, int dy, int sx, int sy, int w, int h) {
     result.CopyRect(dx, dy, image, cx + sx, cy + sy, w, h);
   };
-  auto stretch = [&](TPixelRect to, TPixelRect from) {
+  auto stretch = [&](TRect to, TRect from) {
     from.Left += cx;
     from.Right += cx;
     from.Top += cy;
@@ -80,9 +80,9 @@ TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPi
   if (r > 0 && t > 0) copy(W - r, 0, cw - r, 0, r, t);
   if (l > 0) stretch({0, t, l, H - b}, {0, t, l, ch - b});
   if (t > 0) stretch({l, 0, W - r, t}, {l, 0, cw - r, t});
-  const TPixelRect middle{l, t, W - r, H - b};
+  const TRect middle{l, t, W - r, H - b};
   if (tile) {
-    TPixelRect from{cx + l, cy + t, cx + cw - r, cy + ch - b};
+    TRect from{cx + l, cy + t, cx + cw - r, cy + ch - b};
     TileCopy(result, middle, image, from);
   } else {
     stretch(middle, {l, t, cw - r, ch - b});
@@ -93,7 +93,7 @@ TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPi
   return result;
 }
 
-void DrawFrameCell(TBitmap& target, const TPixelRect& rect, const TBitmap& image,
+void DrawFrameCell(TBitmap& target, const TRect& rect, const TBitmap& image,
                    bool transparent, int frameCount, int frame) {
   if (rect.IsEmpty() || image.Empty()) return;
   StretchCopy(target, rect, image, FrameCell(image, frameCount, frame), transparent);

@@ -12,18 +12,18 @@ namespace varnelta {
 // The cell of frame `frame` (1-based) of a strip of `frameCount` equal frames, side by side or,
 // with `vertical`, stacked. A frame count below 1 counts as 1 and the frame is kept within
 // 1..frameCount, so the cell always lies inside the picture.
-TPixelRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical = false);
+TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical = false);
 
 // Stretches `source` rectangle `from` of `image` onto rectangle `to` of `target`, nearest
 // neighbour; with `transparent`, magenta source pixels leave the target unchanged. Pixels
 // outside either picture are skipped. Empty rectangles draw nothing.
-void StretchCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image,
-                 const TPixelRect& from, bool transparent = false);
+void StretchCopy(TBitmap& target, const TRect& to, const TBitmap& image,
+                 const TRect& from, bool transparent = false);
 
 // Repeats rectangle `from` of `image` over `to`, left to right and top to bottom from `to`'s
 // top left corner while the drawing position is inside `to`; the last column and row may reach
 // past `to` (clipped only by the target picture).
-void TileCopy(TBitmap& target, const TPixelRect& to, const TBitmap& image, const TPixelRect& from);
+void TileCopy(TBitmap& target, const TRect& to, const TBitmap& image, const TRect& from);
 
 // Draws all of `image` at (x, y) unscaled; with `transparent`, magenta pixels are skipped.
 void DrawImage(TBitmap& target, int x, int y, const TBitmap& image, bool transparent);
@@ -32,12 +32,12 @@ void DrawImage(TBitmap& target, int x, int y, const TBitmap& image, bool transpa
 // copied, the edges stretched along their length, the middle stretched or (with `tile`) tiled.
 // A size narrower than margins.Left + margins.Right drops both (the same for the height), so the
 // whole frame is then scaled as the middle.
-TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TPixelRect& margins,
+TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TRect& margins,
                           bool vertical, bool tile, int frameCount, int frame);
 
 // Frame `frame` (side by side) of `image` stretched to `rect` of `target`, magenta transparent
 // when `transparent`.
-void DrawFrameCell(TBitmap& target, const TPixelRect& rect, const TBitmap& image,
+void DrawFrameCell(TBitmap& target, const TRect& rect, const TBitmap& image,
                    bool transparent, int frameCount, int frame);
 
 }  // namespace varnelta

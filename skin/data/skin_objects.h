@@ -30,7 +30,7 @@ class TDataSkinObject {
   TDataSkinObject& operator=(const TDataSkinObject&) = default;
 
   // Left, Top, Right, Bottom: the fixed border widths of each frame.
-  TPixelRect Margins;
+  TRect Margins;
   TBitmap Image;
   std::int32_t Trans = 0;
   std::int32_t Tile = 0;

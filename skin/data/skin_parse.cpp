@@ -126,7 +126,7 @@ void TSkinParser::ReadFrameEdges(TSkinElements& skin) {
     e.Trans = Int(section, name + "Trans", 1);
     const std::int32_t top = Int(section, name + "TopHeight", 0);
     const std::int32_t bottom = Int(section, name + "BotHeight", 0);
-    e.Margins = edge.Vertical ? TPixelRect{0, top, 0, bottom} : TPixelRect{top, 0, bottom, 0};
+    e.Margins = edge.Vertical ? TRect{0, top, 0, bottom} : TRect{top, 0, bottom, 0};
   }
 }
 
@@ -403,7 +403,7 @@ void TSkinParser::BuildComboPicture(TSkinElements& skin) {
     }
     if (skin.ExtraImages && !skin.ExtraImages->Image.Empty()) {
       const TDataSkinObject& extra = *skin.ExtraImages;
-      const TPixelRect cell = FrameCell(extra.Image, extra.FrameCount, k);
+      const TRect cell = FrameCell(extra.Image, extra.FrameCount, k);
       TBitmap glyph = extra.Image.Copy(cell.Left, cell.Top, cell.Width(), cell.Height());
       const int gx = x0 + kCellWidth - s + (s - glyph.Width()) / 2;
       const int gy = (kCellHeight - glyph.Height()) / 2;
@@ -509,7 +509,7 @@ void TSkinParser::ParseSkin(TSkinElements& skin) {
   skin.StatusBarEdges = ReadImage<TDataSkinObject>("StatusBarEdges", text);
   skin.TabPane = ReadImage<TDataSkinObject>("Tab.Pane", text);
   if (skin.TabPane) {
-    TPixelRect& m = skin.TabPane->Margins;
+    TRect& m = skin.TabPane->Margins;
     m = {std::min(m.Left, 4), std::min(m.Top, 4), std::min(m.Right, 4), std::min(m.Bottom, 4)};
   }
   skin.ToolBars = ReadImage<TDataSkinObject>("ToolBars", text);

@@ -6,12 +6,11 @@
 #include <string_view>
 
 #include "runtime/bitmap.h"
+#include "runtime/types.h"
 
 namespace varnelta {
 
-// 0x00BBGGRR for an explicit colour, 0xFF0000nn for system colour number nn.
-using TColor = std::uint32_t;
-
+// TColor (runtime/types.h): 0x00BBGGRR for an explicit colour, 0xFF0000nn for system colour nn.
 inline bool IsSystemColour(TColor colour) { return (colour & 0xFF000000u) == 0xFF000000u; }
 
 // System colour numbers and system metric numbers used by the skin data.

@@ -15,7 +15,7 @@ std::string Hex(TColor colour) {
 }
 
 std::string ElementLine(const char* slot, const TDataSkinObject& e) {
-  const TPixelRect& m = e.Margins;
+  const TRect& m = e.Margins;
   return "element " + std::string(slot) + ": " + std::to_string(e.Image.Width()) + "x" +
          std::to_string(e.Image.Height()) + " frames=" + std::to_string(e.FrameCount) +
          " trans=" + std::to_string(e.Trans) + " tile=" + std::to_string(e.Tile) +

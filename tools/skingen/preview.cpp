@@ -18,7 +18,7 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TPixelRect Rect(int x, int y, int w, int h) { return TPixelRect{x, y, x + w, y + h}; }
+TRect Rect(int x, int y, int w, int h) { return TRect{x, y, x + w, y + h}; }
 
 void Fill(TBitmap& target, int x, int y, int w, int h, TColor colour) {
   target.FillRect(x, y, w, h, colour & 0xFFFFFF);
@@ -44,7 +44,7 @@ void DrawElement(TBitmap& target, const TDataSkinObject* e, int frame, int x, in
 // A frame cell drawn unscaled at (x, y), magenta transparent.
 void DrawCell(TBitmap& target, const TDataSkinObject* e, int frame, int x, int y) {
   if (e == nullptr || e->Image.Empty()) return;
-  const TPixelRect cell = FrameCell(e->Image, e->FrameCount, frame);
+  const TRect cell = FrameCell(e->Image, e->FrameCount, frame);
   StretchCopy(target, Rect(x, y, cell.Width(), cell.Height()), e->Image, cell, true);
 }
 
@@ -115,7 +115,7 @@ void DrawWindow(TBitmap& out, const TSkinElements& skin, int x, int y, int cw, i
   // Caption background behind the text: ends fixed, middle repeated.
   const TDataSkinTitle& title = *skin.Title;
   if (!title.Image.Empty()) {
-    const TPixelRect cell = FrameCell(title.Image, 2, frame, true);
+    const TRect cell = FrameCell(title.Image, 2, frame, true);
     const int cellWidth = cell.Width();
     const int middle = cellWidth - title.TextBackLeft - title.TextBackRight;
     TBitmap back(captionWidth, f.title);
@@ -303,9 +303,9 @@ TBitmap ComposePreview(const TSkinElements& skin) {
     DrawElement(out, skin.MenuItem.get(), 1, x + 3, y + 3, w - 6, 20);
     DrawElement(out, skin.MenuItem.get(), 4, x + 3, y + 23, w - 6, 20);
     const TDataSkinObject& item = *skin.MenuItem;
-    const TPixelRect cell = FrameCell(item.Image, item.FrameCount, 2);
+    const TRect cell = FrameCell(item.Image, item.FrameCount, 2);
     StretchCopy(out, Rect(x + 3, y + 43, w - 6, 8), item.Image,
-                TPixelRect{cell.Left, cell.Bottom - 8, cell.Right, cell.Bottom}, item.Trans == 1);
+                TRect{cell.Left, cell.Bottom - 8, cell.Right, cell.Bottom}, item.Trans == 1);
     DrawElement(out, skin.MenuItem.get(), 1, x + 3, y + 51, w - 6, 20);
   }
   // Header, track bar thumbs and up-down buttons.
@@ -320,7 +320,7 @@ TBitmap ComposePreview(const TSkinElements& skin) {
     for (int half = 0; half < 2; ++half) {
       const int frame = half == 0 ? 1 : 8;  // the lower half under the mouse
       DrawFrameCell(out, Rect(ix + 200, iy + 420 + half * bh, bw, bh), u.Image, true, 8, frame);
-      const TPixelRect g = FrameCell(u.SecondImage, 8, frame);
+      const TRect g = FrameCell(u.SecondImage, 8, frame);
       StretchCopy(out, Rect(ix + 200 + (bw - g.Width()) / 2, iy + 420 + half * bh + (bh - g.Height()) / 2, g.Width(), g.Height()),
                   u.SecondImage, g, true);
     }

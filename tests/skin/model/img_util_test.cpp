@@ -149,7 +149,7 @@ TEST(ImgUtilTest, PaletteCacheRoundRobin) {
 TEST(ImgUtilTest, GradientRowsClippedToTheLowerHalf) {
   TBitmap b(5, 40);
   b.Fill(0x010203);
-  const TPixelRect clip{0, 20, 5, 40};
+  const TRect clip{0, 20, 5, 40};
   GradientFill(b, {0, 0, 5, 40}, 0x000000, kGradientRows, 0xFFFFFF, &clip);
   const auto palette = TGradientPaletteCache::Build(40, 0x000000, 0xFFFFFF);
   for (int y = 0; y < 40; ++y)
@@ -169,7 +169,7 @@ TEST(ImgUtilTest, GradientColumnsAndNothingVisible) {
   TBitmap c(4, 2);
   GradientFill(c, {10, 10, 20, 20}, 0xFFFFFF, kGradientRows, 0xFFFFFF);
   GradientFill(c, {0, 0, 4, 0}, 0xFFFFFF, kGradientRows, 0xFFFFFF);
-  const TPixelRect away{100, 100, 101, 101};
+  const TRect away{100, 100, 101, 101};
   GradientFill(c, {0, 0, 4, 2}, 0xFFFFFF, kGradientRows, 0xFFFFFF, &away);
   EXPECT_EQ(c, TBitmap(4, 2));
   // A rectangle partly outside the picture: bands keep their offsets from the rectangle.

@@ -22,10 +22,10 @@ TBitmap Framed(int frames) {
 
 TEST(PixelDrawTest, FrameCells) {
   TBitmap b(30, 10);
-  EXPECT_EQ(FrameCell(b, 3, 2), (TPixelRect{10, 0, 20, 10}));
-  EXPECT_EQ(FrameCell(b, 5, 1, true), (TPixelRect{0, 0, 30, 2}));
-  EXPECT_EQ(FrameCell(b, 0, 1), (TPixelRect{0, 0, 30, 10}));  // no frames counts as one
-  EXPECT_EQ(FrameCell(b, 3, 9), (TPixelRect{20, 0, 30, 10}));  // kept to the last frame
+  EXPECT_EQ(FrameCell(b, 3, 2), (TRect{10, 0, 20, 10}));
+  EXPECT_EQ(FrameCell(b, 5, 1, true), (TRect{0, 0, 30, 2}));
+  EXPECT_EQ(FrameCell(b, 0, 1), (TRect{0, 0, 30, 10}));  // no frames counts as one
+  EXPECT_EQ(FrameCell(b, 3, 9), (TRect{20, 0, 30, 10}));  // kept to the last frame
 }
 
 TEST(PixelDrawTest, StretchIsNearestNeighbour) {
@@ -57,7 +57,7 @@ TEST(PixelDrawTest, StretchIsNearestNeighbour) {
 
 TEST(PixelDrawTest, SlicedBitmapKeepsMarginsAndStretchesTheMiddle) {
   const TBitmap image = Framed(2);
-  const TPixelRect m{2, 2, 2, 2};
+  const TRect m{2, 2, 2, 2};
   TBitmap big = BuildSlicedBitmap(10, 8, image, m, false, false, 2, 2);
   ASSERT_EQ(big.Width(), 10);
   EXPECT_EQ(big.Colour(0, 0), 0x00FF00u);

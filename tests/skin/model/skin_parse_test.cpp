@@ -99,7 +99,7 @@ TEST(SkinParseTest, EmptyDescriptionGivesDefaultsAndBuiltIns) {
   EXPECT_EQ(s.Track->Image, BuiltInTrackPicture());
   EXPECT_EQ(s.Track->Image.Width(), 16);
   EXPECT_EQ(s.Track->Image.Height(), 4);
-  EXPECT_EQ(s.Track->Margins, (TPixelRect{3, 3, 3, 3}));
+  EXPECT_EQ(s.Track->Margins, (TRect{3, 3, 3, 3}));
   EXPECT_EQ(s.Track->FrameCount, 1);
   EXPECT_EQ(s.TrackVert->Image.Width(), 4);
   EXPECT_EQ(s.TrackVert->Image.Height(), 16);
@@ -199,7 +199,7 @@ TEST(SkinParseTest, FrameCountsAfterParsing) {
   u.ini = "[Track]\nImage=p.bmp\n[Headerbar]\nImage=p.bmp\nFrame=0\n[Progress]\nBitmap=p.bmp\n";
   TSkinElements v = u.Parse();
   EXPECT_EQ(v.Track->FrameCount, 0);
-  EXPECT_TRUE(v.Track->Margins == (TPixelRect{}));
+  EXPECT_TRUE(v.Track->Margins == (TRect{}));
   EXPECT_EQ(v.Headerbar->FrameCount, 5);
   EXPECT_EQ(v.Progress->FrameCount, 2);
 }
@@ -216,7 +216,7 @@ TEST(SkinParseTest, ImageReaderFieldsAndTabPaneMargins) {
       "[GroupBox]\nImage=p.bmp\nBackgroundAlignment=2\nBackgroundLeftShift=-1\nBackgroundRightShift=6\n";
   TSkinElements s = t.Parse();
   ASSERT_TRUE(s.TabPane);
-  EXPECT_EQ(s.TabPane->Margins, (TPixelRect{4, 3, 4, 4}));
+  EXPECT_EQ(s.TabPane->Margins, (TRect{4, 3, 4, 4}));
   ASSERT_TRUE(s.MenuItem);
   EXPECT_EQ(s.MenuItem->Style, 3);
   EXPECT_EQ(s.MenuItem->Trans, 1);
@@ -248,17 +248,17 @@ TEST(SkinParseTest, FrameEdgesTitleAndButtons) {
       "[Buttons]\nBitmap=top.bmp\nLeftWidth=1\nTopHeight=2\nRightWidth=3\nBottomHeight=4\n"
       "RadioButton=radio.bmp\nCheckButton=check.bmp\nMouseOverColour2=10 20 30\nTrans=1\n";
   TSkinElements s = t.Parse();
-  EXPECT_EQ(s.BorderLeft->Margins, (TPixelRect{0, 5, 0, 6}));
+  EXPECT_EQ(s.BorderLeft->Margins, (TRect{0, 5, 0, 6}));
   EXPECT_EQ(s.BorderLeft->Trans, 0);
-  EXPECT_EQ(s.BorderTop->Margins, (TPixelRect{7, 0, 8, 0}));
+  EXPECT_EQ(s.BorderTop->Margins, (TRect{7, 0, 8, 0}));
   EXPECT_EQ(s.BorderTop->FrameCount, 2);
-  EXPECT_EQ(s.Title->Margins, (TPixelRect{3, 4, 5, 0}));
+  EXPECT_EQ(s.Title->Margins, (TRect{3, 4, 5, 0}));
   EXPECT_EQ(s.Title->TextAlignment, 1);
   EXPECT_EQ(s.Title->TextBackLeft, 2);
   EXPECT_EQ(s.Title->FontHeight, 12);
   EXPECT_EQ(s.Title->ActiveTextColour, 0x0201FFu);   // 258 modulo 256 = 2
   EXPECT_EQ(s.Title->InactiveTextColour, kColourNotSet);
-  EXPECT_EQ(s.Buttons->Margins, (TPixelRect{1, 2, 3, 4}));
+  EXPECT_EQ(s.Buttons->Margins, (TRect{1, 2, 3, 4}));
   EXPECT_EQ(s.Buttons->Trans, 1);
   EXPECT_EQ(s.Buttons->Image.Width(), 60);
   EXPECT_FALSE(s.Buttons->HasNormalColour2);
@@ -395,8 +395,8 @@ TEST(SkinParseTest, CombinedComboPicture) {
   ASSERT_EQ(strip.Width(), 200);
   ASSERT_EQ(strip.Height(), 21);
   EXPECT_EQ(s.ComboButton->Style, 2);
-  EXPECT_EQ(s.ComboButton->Margins, (TPixelRect{2, 2, sw + 2, 2}));
-  EXPECT_EQ(s.SunkEdge->Margins, (TPixelRect{sw + 2, 2, 2, 2}));
+  EXPECT_EQ(s.ComboButton->Margins, (TRect{2, 2, sw + 2, 2}));
+  EXPECT_EQ(s.SunkEdge->Margins, (TRect{sw + 2, 2, 2, 2}));
   EXPECT_EQ(strip.Colour(0, 0), 0x808080u);              // the sunk edge
   EXPECT_EQ(strip.Colour(10, 10), 0xFF00FFu);            // the cleared text area
   EXPECT_EQ(strip.Colour(49 - sw - 1, 17), 0xFF00FFu);   // its last pixel
