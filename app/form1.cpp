@@ -6,6 +6,7 @@
 #include "app/text_exchange.h"
 #include "runtime/application.h"
 #include "runtime/clipboard.h"
+#include "statusbar/win32/rz_controls.h"
 
 namespace varnelta {
 
@@ -25,6 +26,7 @@ const TClassInfo& TForm1::StaticClass() {
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterStandardControls();
+  RegisterStatusBarControls();
   ReadFormResource(*this, L"TFORM1");
   Button1 = Find<TButton>(*this, "Button1");
   Button2 = Find<TButton>(*this, "Button2");
