@@ -554,7 +554,8 @@ void TRzCustomStatusPane::WndProc(TMessage& m) {
     return;
   }
   if (m.Msg == sb::kBlinkPhaseMessage) {
-    if (blink_.EnterPhase(m.WParam != 0)) Invalidate();
+    // A blinking pane shows its new colour at once.
+    if (blink_.EnterPhase(m.WParam != 0)) Repaint();
     m.Result = 0;
     return;
   }
