@@ -320,6 +320,38 @@ TEST_F(StatusBarOnMainWindow, FlatOuterFrameClearsAutoStyleAndMovesThePanesIn) {
   EXPECT_EQ(credit->BoundsRect(), Bounds(0, 0, 150, 19));
 }
 
+TEST_F(StatusBarOnMainWindow, ActiveVisualStylesPaintTheThemedBarAndPanes) {
+  SwitchedStyles styles;
+  styles.active = true;
+  sb::TScopedVisualStyles scoped(styles);
+  sb::TDibImage image(586, 19);
+  ASSERT_TRUE(image.Valid());
+  bar->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image.DC()), 0);
+  // The panes' theme element covers each pane; the bar's background shows right of the clock.
+  EXPECT_EQ(image.Pixel(0, 0), RGB(10, 10, 200));
+  EXPECT_EQ(image.Pixel(151, 9), RGB(10, 10, 200));
+  EXPECT_EQ(image.Pixel(580, 9), RGB(10, 200, 10));
+  // No gripper on the fixed window, even themed.
+  EXPECT_NE(image.Pixel(585, 17), RGB(200, 10, 10));
+}
+
+TEST_F(StatusBarOnMainWindow, GradientBarDrawsSeparatorsBetweenPanesOnly) {
+  SwitchedStyles styles;
+  sb::TScopedVisualStyles scoped(styles);
+  bar->SetVisualStyle(sb::vsGradient);
+  sb::TDibImage image(586, 19);
+  ASSERT_TRUE(image.Valid());
+  bar->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image.DC()), 0);
+  const COLORREF separator = sb::AdjustColor(clBtnFace, -40, sb::WindowsSystemColors());
+  // A pane's separator is its left line, one pixel in (its border width), top and bottom spared.
+  EXPECT_EQ(image.Pixel(151, 9), separator);
+  EXPECT_EQ(image.Pixel(431, 9), separator);
+  EXPECT_NE(image.Pixel(151, 1), separator);
+  EXPECT_EQ(image.Pixel(151, 2), separator);
+  // The pane at the bar's left end has none.
+  EXPECT_NE(image.Pixel(1, 9), separator);
+}
+
 // A bar on a form of its own.
 class StatusBarOnOwnForm : public ::testing::Test {
  protected:
