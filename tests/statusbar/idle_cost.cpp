@@ -2,13 +2,15 @@
 // the process's CPU time per minute while the marquee scrolls and the clock ticks with their
 // real timers, and the runtime's live handle counts before and after, then again after ten
 // minutes of simulated ticks (6000 marquee steps, 1200 polling and blinking ticks).
-//   statusbar_idle_cost.exe [seconds of real running, default 60]
+//   statusbar_idle_cost.exe [seconds of real running, default 60] [still]
+// With "still" the marquee does not scroll, for comparison.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "app/form1.h"
 #include "runtime/application.h"
@@ -69,6 +71,7 @@ int wmain(int argc, wchar_t** argv) {
   auto* marquee = dynamic_cast<TRzMarqueeStatus*>(form->FindComponent("RzMarqueeStatus1"));
   auto* clock = dynamic_cast<TRzClockStatus*>(form->FindComponent("RzClockStatus1"));
   if (!marquee || !clock) return 1;
+  if (argc > 2 && std::wstring_view(argv[2]) == L"still") marquee->SetScrolling(false);
   long steps = 0;
   TNotifyEvent step = marquee->ScrollTimer().OnTimer;
   marquee->ScrollTimer().SetOnTimer({"", [&](TComponent* sender) {
