@@ -56,12 +56,16 @@ endfunction()
 # instrumentation (see VarneltaOptions.cmake), so linked libraries guide the fuzzer too. Each
 # target also runs briefly over its seeds in tests/fuzz/corpus/dir as a test, so a crash on a
 # known input fails the run; new inputs go to a folder in the build tree.
+if(VARNELTA_FUZZ)
+  add_custom_target(varnelta_fuzzers)  # every fuzz target, for a build of just those
+endif()
 function(varnelta_add_fuzzer name)
   if(NOT VARNELTA_FUZZ)
     return()
   endif()
   cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  add_dependencies(varnelta_fuzzers ${name})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} varnelta_options)
   set(found ${CMAKE_CURRENT_BINARY_DIR}/${name}-found)

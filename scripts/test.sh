@@ -5,6 +5,7 @@
 #   Windows build (compiled, warning-free), and the fuzz targets over their seed corpora.
 # Ends with one line: "N passed, N failed".
 set -uo pipefail
+build_target=
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
@@ -22,7 +23,8 @@ configure_and_build() {  # NAME CMAKE-ARGS...
   if ! cmake -S . -B "build/$name" -DVARNELTA_WERROR=ON "$@" >"$logs/$name-configure.log" 2>&1; then
     tail -n 40 "$logs/$name-configure.log"; return 1
   fi
-  if ! cmake --build "build/$name" -j "$jobs" >"$logs/$name-build.log" 2>&1; then
+  if ! cmake --build "build/$name" -j "$jobs" ${build_target:+--target "$build_target"} \
+      >"$logs/$name-build.log" 2>&1; then
     grep -E 'error|Error' "$logs/$name-build.log" | head -n 40; return 1
   fi
 }
@@ -58,7 +60,7 @@ stage native "-DCMAKE_BUILD_TYPE=Release" -j "$jobs"
 stage asan "-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELTA_SANITIZE=ON -DVARNELTA_BENCH=OFF" -j "$jobs"
 stage win32 "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release" -j "$jobs"
 stage win64 "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DVARNELTA_TESTS=OFF" -
-stage fuzz "-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELTA_FUZZ=ON -DVARNELTA_BENCH=OFF" -R _smoke -j "$jobs"
+build_target=varnelta_fuzzers stage fuzz "-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELTA_FUZZ=ON -DVARNELTA_BENCH=OFF" -R _smoke -j "$jobs"
 
 echo "== done in $(( $(date +%s) - start )) s"
 for b in "${broken[@]}"; do echo "broken: $b"; done
