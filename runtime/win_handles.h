@@ -109,7 +109,7 @@ class TWindowDC {
 // A memory device context, freed with DeleteDC.
 class TMemoryDC {
  public:
-  explicit TMemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+  explicit TMemoryDC(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {
     if (dc_) HandleCounter::Acquired(THandleKind::DC);
   }
   TMemoryDC(const TMemoryDC&) = delete;
@@ -121,6 +121,7 @@ class TMemoryDC {
     }
   }
   HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
 
  private:
   HDC dc_;

@@ -5,28 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "runtime/types.h"
+
 namespace varnelta::statusbar {
 
-struct TPoint {
-  int X = 0;
-  int Y = 0;
-  friend bool operator==(const TPoint&, const TPoint&) = default;
-};
-
-struct TRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-
-  constexpr int Width() const { return Right - Left; }
-  constexpr int Height() const { return Bottom - Top; }
-  constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  constexpr bool Contains(TPoint p) const {
-    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
-  }
-  friend bool operator==(const TRect&, const TRect&) = default;
-};
+// The runtime's points and rectangles.
+using varnelta::TPoint;
+using varnelta::TRect;
 
 constexpr TRect Inflated(TRect r, int dx, int dy) {
   return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
@@ -41,7 +26,7 @@ constexpr TRect Intersected(TRect a, TRect b) {
 
 // A colour value as stored in forms: 0x00BBGGRR explicit, 0xFF0000nn system colour nn,
 // 0x1FFFFFFF none.
-using TColor = std::uint32_t;
+using varnelta::TColor;
 
 // One rectangle filled in one colour; lines and single pixels of frames are thin rectangles.
 struct TColorRect {

@@ -11,17 +11,6 @@ int LiveGdiObjects() {
   return static_cast<int>(live);
 }
 
-TMemoryDC::TMemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-  if (dc_) HandleCounter::Acquired(THandleKind::DC);
-}
-
-TMemoryDC::~TMemoryDC() {
-  if (dc_) {
-    DeleteDC(dc_);
-    HandleCounter::Released(THandleKind::DC);
-  }
-}
-
 TDibImage::TDibImage(int width, int height)
     : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0) {
   if (width_ == 0 || height_ == 0 || !dc_) return;
