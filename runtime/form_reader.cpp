@@ -56,6 +56,7 @@ class Reader {
     }
     Guard(description.Line, [&] { root_.SetName(description.Name); });
     ReadInto(root_, description);
+    ResolveReferences();
     for (TComponent* c : loaded_) c->ClearState(csReading);
     for (TComponent* c : loaded_) c->Loaded();
   }
@@ -148,6 +149,11 @@ class Reader {
         info->SetList(*holder, v.Items);
         break;
       case TTypeKind::Class: throw EFormError(p.Line, "property " + p.Name + " holds an object");
+      case TTypeKind::Component:
+        // The component may be stored later in the description: resolved at the end.
+        if (v.Type != TFormValue::Kind::Identifier) mismatch("a component name");
+        references_.push_back({holder, info, v.Identifier, p.Line});
+        break;
       case TTypeKind::Method: {
         if (v.Type != TFormValue::Kind::Identifier) mismatch("an event handler name");
         TNotifyEvent handler = root_.FindMethod(v.Identifier);
@@ -159,8 +165,24 @@ class Reader {
     }
   }
 
+  void ResolveReferences() {
+    for (const Reference& r : references_) {
+      TComponent* target = SameIdentifier(r.Name, root_.Name()) ? &root_ : root_.FindComponent(r.Name);
+      if (!target) throw EFormError(r.Line, "the form has no component " + r.Name);
+      Guard(r.Line, [&] { r.Info->SetComponent(*r.Holder, target); });
+    }
+  }
+
+  struct Reference {
+    TPersistent* Holder;
+    const TPropInfo* Info;
+    std::string Name;
+    int Line;
+  };
+
   TComponent& root_;
   std::vector<TComponent*> loaded_;
+  std::vector<Reference> references_;
 };
 
 void WriteProperties(const TPersistent& object, const std::string& prefix, std::vector<TFormProperty>& out) {
@@ -212,6 +234,14 @@ void WriteProperties(const TPersistent& object, const std::string& prefix, std::
       case TTypeKind::Class:
         if (TPersistent* sub = info->GetObject(object)) WriteProperties(*sub, p.Name + ".", out);
         continue;
+      case TTypeKind::Component: {
+        if (info->ReadOnly()) continue;
+        const TComponent* target = info->GetComponent(object);
+        if (!target || target->Name().empty()) continue;
+        v.Type = TFormValue::Kind::Identifier;
+        v.Identifier = target->Name();
+        break;
+      }
       case TTypeKind::Method: {
         if (info->ReadOnly()) continue;
         TNotifyEvent e = info->GetMethod(object);

@@ -39,6 +39,7 @@ bool TPropInfo::ReadOnly() const {
     case TTypeKind::StringList: return !SetList;
     case TTypeKind::Class: return true;
     case TTypeKind::Method: return !SetMethod;
+    case TTypeKind::Component: return !SetComponent;
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,7 @@ namespace varnelta {
 class TPersistent;
 class TComponent;
 
-enum class TTypeKind { Integer, Enumeration, Set, String, StringList, Class, Method };
+enum class TTypeKind { Integer, Enumeration, Set, String, StringList, Class, Method, Component };
 
 // An enumeration's identifiers in member order (member 0 first). Sets use the same table:
 // member n is bit n.
@@ -55,6 +56,9 @@ struct TPropInfo {
   std::function<void(TPersistent&, const std::vector<std::wstring>&)> SetList;
   // Class kind: the sub-object whose own properties are stored under "Name.Sub".
   std::function<TPersistent*(const TPersistent&)> GetObject;
+  // Component kind: a reference to another component of the form, stored by its name.
+  std::function<TComponent*(const TPersistent&)> GetComponent;
+  std::function<void(TPersistent&, TComponent*)> SetComponent;
   // Method kind.
   std::function<TNotifyEvent(const TPersistent&)> GetMethod;
   std::function<void(TPersistent&, const TNotifyEvent&)> SetMethod;
@@ -156,6 +160,22 @@ TPropInfo EventProperty(std::string name, TNotifyEvent C::*field) {
   p.Kind = TTypeKind::Method;
   p.GetMethod = [field](const TPersistent& o) { return static_cast<const C&>(o).*field; };
   p.SetMethod = [field](TPersistent& o, const TNotifyEvent& e) { static_cast<C&>(o).*field = e; };
+  return p;
+}
+
+// A reference to another component; S is the referenced component's class. A component of
+// another class is refused by the setter.
+template <class C, class S>
+TPropInfo ComponentProperty(std::string name, S* (C::*get)() const, void (C::*set)(S*)) {
+  TPropInfo p;
+  p.Name = std::move(name);
+  p.Kind = TTypeKind::Component;
+  p.GetComponent = [get](const TPersistent& o) -> TComponent* { return (static_cast<const C&>(o).*get)(); };
+  p.SetComponent = [set](TPersistent& o, TComponent* c) {
+    S* typed = dynamic_cast<S*>(c);
+    if (c && !typed) throw std::invalid_argument("the component is of another class");
+    (static_cast<C&>(o).*set)(typed);
+  };
   return p;
 }
 

@@ -59,6 +59,8 @@ class TThing : public TComponent {
   bool blobStored = false;
   TNotifyEvent OnPoke;
   TThing* parent = nullptr;
+  TThing* Buddy() const { return buddy_; }
+  void SetBuddy(TThing* v) { buddy_ = v; }
 
   void DefineProperties(TFiler& filer) override {
     filer.DefineBinaryProperty(
@@ -96,6 +98,7 @@ class TThing : public TComponent {
   std::wstring text_;
   TStringList lines_;
   mutable TSub sub_;
+  TThing* buddy_ = nullptr;
 };
 
 const TClassInfo& TThing::StaticClass() {
@@ -107,7 +110,8 @@ const TClassInfo& TThing::StaticClass() {
        BoolProperty("Flag", &TThing::Flag, &TThing::SetFlag, false),
        SetProperty("Options", OptionType, &TThing::Options, &TThing::SetOptions, 0),
        StrProperty("Text", &TThing::Text, &TThing::SetText), ListProperty("Lines", &TThing::Lines, &TThing::SetLines),
-       ObjectProperty("Sub", &TThing::Sub), EventProperty("OnPoke", &TThing::OnPoke)},
+       ObjectProperty("Sub", &TThing::Sub), EventProperty("OnPoke", &TThing::OnPoke),
+       ComponentProperty("Buddy", &TThing::Buddy, &TThing::SetBuddy)},
       [](TComponent* owner) -> TComponent* { return new TThing(owner); }};
   return info;
 }
@@ -225,6 +229,37 @@ TEST_F(FormReaderTest, ErrorsNameTheLine) {
   EXPECT_EQ(ReadErrorLine("object R: TThing\n  object A: TThing\n  end\n  object a: TThing\n  end\nend\n"), 4);
   EXPECT_EQ(ReadErrorLine("object R: TOther\nend\n"), 1);
   EXPECT_EQ(ReadErrorLine("object R: TThing\n  object 9: TThing\n"), 2);
+}
+
+TEST_F(FormReaderTest, ComponentReferencesResolveOnceTheWholeFormIsRead) {
+  // A refers to B, which is stored after it, and to the form itself.
+  const char* form =
+      "object Root: TThing\n"
+      "  Buddy = Root\n"
+      "  object A: TThing\n"
+      "    Buddy = b\n"
+      "  end\n"
+      "  object B: TThing\n"
+      "  end\n"
+      "end\n";
+  TThing root(nullptr);
+  ReadComponentText(root, form);
+  auto* a = dynamic_cast<TThing*>(root.FindComponent("A"));
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->Buddy(), root.FindComponent("B"));
+  EXPECT_EQ(root.Buddy(), &root);
+  const std::string written = WriteComponentText(root);
+  EXPECT_NE(written.find("    Buddy = B\n"), std::string::npos) << written;
+  EXPECT_NE(written.find("  Buddy = Root\n"), std::string::npos) << written;
+
+  TThing other(nullptr);
+  try {
+    ReadComponentText(other, "object Root: TThing\n  object A: TThing\n    Buddy = Nobody\n  end\nend\n");
+    FAIL() << "an unknown component was accepted";
+  } catch (const EFormError& e) {
+    EXPECT_EQ(e.Line(), 3);
+    EXPECT_NE(std::string(e.what()).find("Nobody"), std::string::npos);
+  }
 }
 
 TEST_F(FormReaderTest, OwnerFreesWhatItOwns) {
