@@ -77,9 +77,30 @@ void TApplication::DestroyForms() {
   mainForm_ = nullptr;
 }
 
+void TApplication::SetHint(const std::wstring& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  // A receiver may come or go while it hears the hint: work on a copy of the list.
+  const auto receivers = hintReceivers_;
+  for (const auto& [key, receiver] : receivers) receiver(hint_);
+}
+
+void TApplication::AddHintReceiver(const void* key, THintReceiver receiver) {
+  RemoveHintReceiver(key);
+  hintReceivers_.emplace_back(key, std::move(receiver));
+}
+
+void TApplication::RemoveHintReceiver(const void* key) {
+  std::erase_if(hintReceivers_, [key](const auto& entry) { return entry.first == key; });
+}
+
 bool TApplication::ProcessMessage(MSG& msg) {
   if (hintWindow_.Get() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
     SendMessageW(hintWindow_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  }
+  if (msg.message == WM_MOUSEMOVE) {
+    const TWinControl* under = FindControl(msg.hwnd);
+    SetHint(under ? under->Hint() : std::wstring());
   }
   // Tab, arrow and Enter keys move between the controls of the active form.
   HWND active = GetActiveWindow();

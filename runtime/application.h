@@ -7,7 +7,10 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "runtime/component.h"
 #include "runtime/win_handles.h"
@@ -78,6 +81,14 @@ class TApplication : public TComponent {
   void RemoveHintTool(TWinControl* control);
   HWND HintWindow() const { return hintWindow_.Get(); }
 
+  // The hint action: the hint of the control under the mouse (empty over one without a hint).
+  // Every receiver (a status pane showing hints, say) hears of each change.
+  using THintReceiver = std::function<void(const std::wstring& hint)>;
+  const std::wstring& Hint() const { return hint_; }
+  void SetHint(const std::wstring& hint);
+  void AddHintReceiver(const void* key, THintReceiver receiver);
+  void RemoveHintReceiver(const void* key);
+
   HICON Icon();       // the program's icon resource "MAINICON", large
   HICON SmallIcon();  // and small
 
@@ -96,6 +107,8 @@ class TApplication : public TComponent {
   TIconHandle smallIcon_;
   bool iconsLoaded_ = false;
   bool reporting_ = false;
+  std::wstring hint_;
+  std::vector<std::pair<const void*, THintReceiver>> hintReceivers_;
 };
 
 TApplication& Application();

@@ -2,8 +2,10 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "runtime/application.h"
 #include "runtime/class_registry.h"
 #include "runtime/form.h"
 #include "runtime/win_handles.h"
@@ -29,6 +31,8 @@ const TEnumType GradientDirectionType{
      "gdVerticalEnd", "gdVerticalCenter", "gdVerticalBox", "gdSquareBox", "gdBigSquareBox"}};
 const TEnumType PaneAlignmentType{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 const TEnumType ScrollTypeType{"TRzScrollType", {"stNone", "stRightToLeft", "stLeftToRight"}};
+const TEnumType FrameControllerNotificationType{
+    "TFrameControllerNotification", {"fcpColor", "fcpFrameColor", "fcpFrameStyle", "fcpParentColor"}};
 
 namespace {
 
@@ -69,6 +73,7 @@ void RegisterStatusBarControls() {
   RegisterComponentClass(TRzPollingStatus::StaticClass());
   RegisterComponentClass(TRzClockStatus::StaticClass());
   RegisterComponentClass(TRzMarqueeStatus::StaticClass());
+  RegisterComponentClass(TRzFrameController::StaticClass());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -430,6 +435,61 @@ void TRzStatusBar::Paint() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// TRzFrameController
+
+const TClassInfo& TRzFrameController::StaticClass() {
+  using C = TRzFrameController;
+  static const TClassInfo info{
+      "TRzFrameController",
+      &TComponent::StaticClass(),
+      {ColorProp(IntProperty("Color", &C::Color, &C::SetColor, clWindow)),
+       ColorProp(IntProperty("FrameColor", &C::FrameColor, &C::SetFrameColor, clBtnShadow)),
+       EnumProperty("FrameStyle", FrameStyleType, &C::FrameStyle, &C::SetFrameStyle, sb::fsFlat),
+       BoolProperty("FrameVisible", &C::FrameVisible, &C::SetFrameVisible, true),
+       BoolProperty("ParentColor", &C::ParentColor, &C::SetParentColor, false)},
+      [](TComponent* owner) -> TComponent* { return new TRzFrameController(owner); }};
+  return info;
+}
+
+TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
+
+TRzFrameController::~TRzFrameController() {
+  for (TRzCustomStatusPane* pane : panes_) pane->FrameControllerGone();
+}
+
+void TRzFrameController::SetFrameStyle(sb::TFrameStyle v) {
+  frameStyle_ = v;
+  Changed();
+}
+void TRzFrameController::SetFrameColor(TColor v) {
+  frameColor_ = v;
+  Changed();
+}
+void TRzFrameController::SetFrameVisible(bool v) {
+  frameVisible_ = v;
+  Changed();
+}
+void TRzFrameController::SetColor(TColor v) {
+  color_ = v;
+  Changed();
+}
+void TRzFrameController::SetParentColor(bool v) {
+  parentColor_ = v;
+  Changed();
+}
+
+void TRzFrameController::AddPane(TRzCustomStatusPane* pane) {
+  if (std::find(panes_.begin(), panes_.end(), pane) == panes_.end()) panes_.push_back(pane);
+}
+void TRzFrameController::RemovePane(TRzCustomStatusPane* pane) {
+  panes_.erase(std::remove(panes_.begin(), panes_.end(), pane), panes_.end());
+}
+
+void TRzFrameController::Changed() {
+  for (TRzCustomStatusPane* pane : panes_) pane->ApplyFrameController();
+}
+
+// ---------------------------------------------------------------------------------------------
 // TRzCustomStatusPane
 
 const TClassInfo& TRzCustomStatusPane::StaticClass() {
@@ -447,7 +507,11 @@ const TClassInfo& TRzCustomStatusPane::StaticClass() {
          return p;
        }(),
        BoolProperty("ParentFillColor", &C::ParentFillColor, &C::SetParentFillColor, true),
-       BoolProperty("Transparent", &C::Transparent, &C::SetTransparent, true)},
+       BoolProperty("Transparent", &C::Transparent, &C::SetTransparent, true),
+       ComponentProperty("FrameController", &C::FrameController, &C::SetFrameController),
+       SetProperty("FrameControllerNotifications", FrameControllerNotificationType,
+                   &C::FrameControllerNotifications, &C::SetFrameControllerNotifications,
+                   kAllFrameControllerNotifications)},
       {}};
   return info;
 }
@@ -460,7 +524,40 @@ TRzCustomStatusPane::TRzCustomStatusPane(TComponent* owner) : TGraphicControl(ow
 }
 
 TRzCustomStatusPane::~TRzCustomStatusPane() {
+  if (autoHint_) Application().RemoveHintReceiver(this);
+  if (frameController_) frameController_->RemovePane(this);
   sb::TRzBlinkingControlsList::Unregister(&blinkMember_);
+}
+
+void TRzCustomStatusPane::SetFrameController(TRzFrameController* v) {
+  if (v == frameController_) return;
+  if (frameController_) frameController_->RemovePane(this);
+  frameController_ = v;
+  if (frameController_) {
+    frameController_->AddPane(this);
+    ApplyFrameController();
+  }
+}
+
+void TRzCustomStatusPane::SetFrameControllerNotifications(int v) {
+  frameControllerNotifications_ = v & kAllFrameControllerNotifications;
+  ApplyFrameController();
+}
+
+void TRzCustomStatusPane::ApplyFrameController() {
+  const TRzFrameController* fc = frameController_;
+  if (!fc || !fc->FrameVisible()) return;
+  const auto takes = [this](TFrameControllerNotification n) {
+    return (frameControllerNotifications_ & (1 << n)) != 0;
+  };
+  if (takes(fcpFrameStyle)) frameStyle_ = fc->FrameStyle();
+  if (takes(fcpFrameColor)) {
+    flatColor_ = fc->FrameColor();
+    flatColorAdjustment_ = 0;
+  }
+  if (takes(fcpColor)) colors_.SetFillColor(fc->Color());
+  if (takes(fcpParentColor)) SetParentColor(fc->ParentColor());
+  Invalidate();
 }
 
 TRzStatusBar* TRzCustomStatusPane::StatusBar() const { return dynamic_cast<TRzStatusBar*>(Parent()); }
@@ -538,6 +635,16 @@ int TRzCustomStatusPane::BlinkIntervalOff() const {
 }
 void TRzCustomStatusPane::SetBlinkIntervalOff(int v) {
   if (auto* list = sb::TRzBlinkingControlsList::Instance()) list->SetIntervalOff(static_cast<unsigned>(v < 1 ? 1 : v));
+}
+
+void TRzCustomStatusPane::SetAutoHint(bool v) {
+  if (v == autoHint_) return;
+  autoHint_ = v;
+  if (v) {
+    Application().AddHintReceiver(this, [this](const std::wstring& hint) { HintAction(hint); });
+  } else {
+    Application().RemoveHintReceiver(this);
+  }
 }
 
 void TRzCustomStatusPane::HintAction(const std::wstring& hint) {

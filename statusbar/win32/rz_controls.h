@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "runtime/timer.h"
 #include "runtime/win_control.h"
@@ -28,6 +29,13 @@ extern const TEnumType GradientColorStyleType;
 extern const TEnumType GradientDirectionType;
 extern const TEnumType PaneAlignmentType;
 extern const TEnumType ScrollTypeType;
+extern const TEnumType FrameControllerNotificationType;
+
+class TRzCustomStatusPane;
+
+// Which of a frame controller's settings its panes take (bits of FrameControllerNotifications).
+enum TFrameControllerNotification : int { fcpColor, fcpFrameColor, fcpFrameStyle, fcpParentColor };
+inline constexpr int kAllFrameControllerNotifications = 0xF;
 
 // Registers the component classes with the form reader and, once per process, puts the
 // runtime's timer behind the panes' shared lists and reads the visual style's colour scheme.
@@ -144,6 +152,39 @@ class TRzStatusBar : public TRzCustomPanel {
   statusbar::TBarBackgroundImage backgroundImage_;
 };
 
+// Frame settings shared by several panes: while its frame is visible, each attached pane takes
+// its frame style, frame colour, colour (as the pane's fill colour) and parent-colour setting,
+// as far as the pane's FrameControllerNotifications allow. A change reaches every pane at once.
+class TRzFrameController : public TComponent {
+  VARNELTA_CLASS()
+ public:
+  explicit TRzFrameController(TComponent* owner);
+  ~TRzFrameController() override;
+
+  statusbar::TFrameStyle FrameStyle() const { return frameStyle_; }
+  void SetFrameStyle(statusbar::TFrameStyle v);
+  TColor FrameColor() const { return frameColor_; }
+  void SetFrameColor(TColor v);
+  bool FrameVisible() const { return frameVisible_; }
+  void SetFrameVisible(bool v);
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool v);
+
+  void AddPane(TRzCustomStatusPane* pane);
+  void RemovePane(TRzCustomStatusPane* pane);
+
+ private:
+  void Changed();
+  statusbar::TFrameStyle frameStyle_ = statusbar::fsFlat;
+  TColor frameColor_ = clBtnShadow;
+  bool frameVisible_ = true;
+  TColor color_ = clWindow;
+  bool parentColor_ = false;
+  std::vector<TRzCustomStatusPane*> panes_;
+};
+
 class TRzCustomStatusPane : public TGraphicControl {
   VARNELTA_CLASS()
  public:
@@ -181,7 +222,17 @@ class TRzCustomStatusPane : public TGraphicControl {
   int BlinkIntervalOff() const;
   void SetBlinkIntervalOff(int v);
   bool AutoHint() const { return autoHint_; }
-  void SetAutoHint(bool v) { autoHint_ = v; }
+  // With AutoHint the pane hears the application's hint action.
+  void SetAutoHint(bool v);
+  TRzFrameController* FrameController() const { return frameController_; }
+  void SetFrameController(TRzFrameController* v);
+  int FrameControllerNotifications() const { return frameControllerNotifications_; }
+  void SetFrameControllerNotifications(int v);
+  // Takes the attached controller's settings (what the controller calls on a change).
+  void ApplyFrameController();
+  // The attached controller is being freed.
+  void FrameControllerGone() { frameController_ = nullptr; }
+
   // The hint action of the application: with AutoHint the caption shows the hint text.
   void HintAction(const std::wstring& hint);
 
@@ -227,6 +278,8 @@ class TRzCustomStatusPane : public TGraphicControl {
   TColor blinkColor_ = clHighlight;
   bool autoHint_ = false;
   statusbar::TPaneBlink blink_;
+  TRzFrameController* frameController_ = nullptr;
+  int frameControllerNotifications_ = kAllFrameControllerNotifications;
 };
 
 class TRzStatusPane : public TRzCustomStatusPane {

@@ -428,5 +428,70 @@ TEST_F(StatusBarOnOwnForm, OpaquePaneFollowsTheBarColourUntilItsFillColourIsSet)
   EXPECT_FALSE(pane->ParentFillColor());
 }
 
+TEST_F(StatusBarOnOwnForm, AutoHintPaneShowsTheHintOfTheControlUnderTheMouse) {
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  edit->SetBounds(10, 10, 100, 21);
+  edit->SetHint(L"输入普通链接的下载地址：");
+  pane->SetCaption(L"ready");
+  auto* plain = new TRzStatusPane(form.get());
+  plain->SetParent(bar);
+  plain->SetCaption(L"plain");
+  pane->SetAutoHint(true);
+  PumpPending();
+
+  // A real mouse move through the application's message loop.
+  PostMessageW(edit->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  Application().ProcessMessages();
+  EXPECT_EQ(Application().Hint(), L"输入普通链接的下载地址：");
+  EXPECT_EQ(pane->Caption(), L"输入普通链接的下载地址：");
+  EXPECT_EQ(plain->Caption(), L"plain");
+  PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 5));
+  Application().ProcessMessages();
+  EXPECT_EQ(pane->Caption(), L"");
+
+  // Switched off (or freed), the pane no longer hears it.
+  pane->SetAutoHint(false);
+  Application().SetHint(L"x");
+  EXPECT_EQ(pane->Caption(), L"");
+  plain->SetAutoHint(true);
+  delete plain;
+  Application().SetHint(L"y");
+  Application().SetHint(L"");
+}
+
+TEST_F(StatusBarOnOwnForm, FrameControllerSettingsReachItsPanesAsFarAsTheyAllow) {
+  auto* controller = new TRzFrameController(form.get());
+  controller->SetFrameStyle(sb::fsGroove);
+  controller->SetFrameColor(RGB(1, 2, 3));
+  controller->SetColor(RGB(9, 8, 7));
+  auto* second = new TRzStatusPane(form.get());
+  second->SetParent(bar);
+  second->SetFrameControllerNotifications(kAllFrameControllerNotifications & ~(1 << fcpFrameStyle));
+
+  pane->SetFrameController(controller);
+  second->SetFrameController(controller);
+  EXPECT_EQ(pane->FrameStyle(), sb::fsGroove);
+  EXPECT_EQ(pane->FlatColor(), static_cast<TColor>(RGB(1, 2, 3)));
+  EXPECT_EQ(pane->FlatColorAdjustment(), 0);
+  EXPECT_EQ(pane->FillColor(), static_cast<TColor>(RGB(9, 8, 7)));
+  EXPECT_EQ(second->FrameStyle(), sb::fsFlat);  // its notifications leave the style out
+  EXPECT_EQ(second->FlatColor(), static_cast<TColor>(RGB(1, 2, 3)));
+
+  // A change reaches every attached pane; a hidden frame pushes nothing.
+  controller->SetFrameColor(RGB(4, 5, 6));
+  EXPECT_EQ(pane->FlatColor(), static_cast<TColor>(RGB(4, 5, 6)));
+  EXPECT_EQ(second->FlatColor(), static_cast<TColor>(RGB(4, 5, 6)));
+  controller->SetFrameVisible(false);
+  controller->SetFrameColor(RGB(7, 7, 7));
+  EXPECT_EQ(pane->FlatColor(), static_cast<TColor>(RGB(4, 5, 6)));
+
+  // Freeing either side leaves no dangling link.
+  delete second;
+  delete controller;
+  EXPECT_EQ(pane->FrameController(), nullptr);
+  pane->Repaint();
+}
+
 }  // namespace
 }  // namespace varnelta
