@@ -36,9 +36,6 @@ const TEnumType FrameControllerNotificationType{
 
 namespace {
 
-sb::TRect ToCore(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-TRect FromCore(const sb::TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
 const sb::ISystemColors& Sys() { return sb::WindowsSystemColors(); }
 COLORREF Rgb(TColor c) { return sb::ColorToRGB(c, Sys()); }
 
@@ -190,7 +187,7 @@ void TRzCustomPanel::SetGradientDirection(sb::TGradientDirection v) {
 }
 
 void TRzCustomPanel::AdjustClientRect(TRect& rect) const {
-  rect = FromCore(sb::PanelClientRect(ToCore(rect), border_));
+  rect = sb::PanelClientRect(rect, border_);
 }
 
 void TRzCustomPanel::WndProc(TMessage& m) {
@@ -361,8 +358,8 @@ sb::TBarBackground TRzStatusBar::Background(TColor paneColor) const {
 }
 
 void TRzStatusBar::AdjustClientRect(TRect& rect) const {
-  const sb::TRect panel = sb::PanelClientRect(ToCore(rect), border_);
-  rect = FromCore(sb::StatusBarClientRect(panel, sb::VisualStyles().LibraryAvailable(), simpleStatus_));
+  const TRect panel = sb::PanelClientRect(rect, border_);
+  rect = sb::StatusBarClientRect(panel, sb::VisualStyles().LibraryAvailable(), simpleStatus_);
 }
 
 void TRzStatusBar::SetBounds(int left, int top, int width, int height) {
