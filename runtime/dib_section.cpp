@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "runtime/handle_count.h"
+
 namespace varnelta {
 
 namespace {
@@ -31,6 +33,7 @@ TDibSection::TDibSection(int width, int height) {
   width_ = width;
   height_ = height;
   ++g_live;
+  HandleCounter::Acquired(THandleKind::Bitmap);
 }
 
 TDibSection::TDibSection(const TBitmap& picture) : TDibSection(picture.Width(), picture.Height()) {
@@ -61,6 +64,7 @@ void TDibSection::Release() {
   if (handle_ != nullptr) {
     DeleteObject(handle_);
     --g_live;
+    HandleCounter::Released(THandleKind::Bitmap);
   }
   handle_ = nullptr;
   bits_ = nullptr;

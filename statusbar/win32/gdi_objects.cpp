@@ -11,43 +11,20 @@ int LiveGdiObjects() {
   return static_cast<int>(live);
 }
 
-TDibImage::TDibImage(int width, int height)
-    : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0) {
-  if (width_ == 0 || height_ == 0 || !dc_) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap_ || !bits) {
-    bitmap_.Reset();
-    return;
-  }
-  bits_ = static_cast<std::uint32_t*>(bits);
-  previous_ = SelectObject(dc_.Get(), bitmap_.Get());
-}
-
-TDibImage::~TDibImage() {
-  if (previous_) SelectObject(dc_.Get(), previous_);
-}
-
 COLORREF TDibImage::Pixel(int x, int y) const {
-  if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  std::uint32_t* bits = Bits();
+  if (!bits || x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
   GdiFlush();
-  const std::uint32_t v = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                                static_cast<std::size_t>(x)];
+  const std::uint32_t v = bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) +
+                               static_cast<std::size_t>(x)];
   return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
 void TDibImage::SetPixelColor(int x, int y, COLORREF color) {
-  if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  std::uint32_t* bits = Bits();
+  if (!bits || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
   GdiFlush();
-  bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-        static_cast<std::size_t>(x)] =
+  bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) + static_cast<std::size_t>(x)] =
       (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
       (static_cast<std::uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "runtime/dib_section.h"
 #include "runtime/handle_count.h"
 #include "runtime/win_handles.h"
 
@@ -26,27 +27,24 @@ using TSelection = TSelectObject;
 // pixels (0x00RRGGBB) can be written and read directly.
 class TDibImage {
  public:
-  TDibImage(int width, int height);
-  TDibImage(const TDibImage&) = delete;
-  TDibImage& operator=(const TDibImage&) = delete;
-  ~TDibImage();
+  TDibImage(int width, int height)
+      : section_(width, height), selection_(dc_.Get(), section_.Handle()) {}
 
-  bool Valid() const { return bits_ != nullptr; }
+  bool Valid() const { return section_.Bits() != nullptr && dc_; }
   HDC DC() const { return dc_.Get(); }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Width() const { return section_.Width(); }
+  int Height() const { return section_.Height(); }
   // The pixel as 0x00BBGGRR (COLORREF order), 0 outside the image.
   COLORREF Pixel(int x, int y) const;
   void SetPixelColor(int x, int y, COLORREF color);
-  std::uint32_t* Bits() const { return bits_; }
+  std::uint32_t* Bits() const { return section_.Bits(); }
 
  private:
-  int width_;
-  int height_;
+  // Declared in this order so the section is deselected before it is freed, and freed before
+  // its DC.
   TMemoryDC dc_;
-  TBitmapObject bitmap_;
-  std::uint32_t* bits_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  TDibSection section_;
+  TSelectObject selection_;
 };
 
 }  // namespace varnelta::statusbar
