@@ -49,7 +49,7 @@ inline constexpr TColor clBtnHighlight = clSystemColor | 20;
 inline constexpr TColor clInfoText = clSystemColor | 23;
 inline constexpr TColor clInfoBk = clSystemColor | 24;
 
-inline bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor; }
+constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor; }
 
 enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient };
 

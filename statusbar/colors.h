@@ -35,8 +35,6 @@ constexpr int RedOf(TColorRef c) { return static_cast<int>(c & 0xFF); }
 constexpr int GreenOf(TColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int BlueOf(TColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000) == kSystemColorFlag; }
-
 // Where system colours come from when a colour is resolved for drawing. On Windows the
 // drawing layer passes the real system colours; tests pass a fixed table.
 class ISystemColors {

@@ -75,7 +75,7 @@ const ISystemValues& SystemValues() {
 void SetSystemValues(const ISystemValues* values) { g_installed = values; }
 
 TColor ColourToRgb(TColor colour) {
-  if (IsSystemColour(colour)) return SystemValues().SystemColour(static_cast<int>(colour & 0xFF)) & 0xFFFFFFu;
+  if (IsSystemColor(colour)) return SystemValues().SystemColour(static_cast<int>(colour & 0xFF)) & 0xFFFFFFu;
   return colour & 0xFFFFFFu;
 }
 

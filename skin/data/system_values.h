@@ -10,9 +10,6 @@
 
 namespace varnelta {
 
-// TColor (runtime/types.h): 0x00BBGGRR for an explicit colour, 0xFF0000nn for system colour nn.
-inline bool IsSystemColour(TColor colour) { return (colour & 0xFF000000u) == 0xFF000000u; }
-
 // System colour numbers and system metric numbers used by the skin data.
 inline constexpr int kSysColourScrollBar = 0;
 inline constexpr int kSysColourBtnFace = 15;
