@@ -47,7 +47,10 @@ function(varnelta_add_wine_session)
   set(session ${CMAKE_SOURCE_DIR}/cmake/wine-session.sh)
   add_test(NAME wine_session_start COMMAND ${session} start ${VARNELTA_WINE_STATE})
   add_test(NAME wine_session_stop COMMAND ${session} stop ${VARNELTA_WINE_STATE})
-  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
+  # The session runs programs of this build's width (32-bit ones need the kernel's 32-bit support).
+  math(EXPR width "${CMAKE_SIZEOF_VOID_P} * 8")
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300
+    ENVIRONMENT VARNELTA_WINE_WIDTH=${width})
   set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
 endfunction()
 

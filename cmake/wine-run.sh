@@ -9,4 +9,4 @@ if [ ! -f "$state/env" ]; then
 fi
 # shellcheck source=/dev/null
 . "$state/env"
-exec wine "$@"
+exec "${VARNELTA_WINE:-wine}" "$@"

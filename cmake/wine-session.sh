@@ -9,6 +9,9 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 prefix=$state/prefix
 template=$state/prefix-template
+# The loader for the programs of this build's width (VARNELTA_WINE_WIDTH 32 or 64).
+wine=$("$(dirname "$0")/wine-loader.sh" "${VARNELTA_WINE_WIDTH:-any}") || wine=""
+template=$template-$(basename "${wine:-none}")
 
 stop_session() {
   if [ -d "$prefix" ]; then WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; fi
@@ -30,7 +33,7 @@ common_env() {
 make_template() {
   # A new prefix takes about 20 s; it is made once per build folder and copied for every run.
   rm -rf "$template.tmp"
-  WINEPREFIX=$template.tmp wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$template.tmp "$wine" wineboot -i >/dev/null 2>&1
   WINEPREFIX=$template.tmp wineserver -w
   local reg=(
     "HKCU\\Software\\Wine\\Explorer /v Desktop /d Default /f"
@@ -38,21 +41,22 @@ make_template() {
   )
   for r in "${reg[@]}"; do
     # shellcheck disable=SC2086
-    WINEPREFIX=$template.tmp wine reg add $r >/dev/null 2>&1
+    WINEPREFIX=$template.tmp "$wine" reg add $r >/dev/null 2>&1
   done
   # Tahoma has no Chinese glyphs: link it to the CJK font as Windows does.
-  WINEPREFIX=$template.tmp wine reg add \
+  WINEPREFIX=$template.tmp "$wine" reg add \
     'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
     /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   WINEPREFIX=$template.tmp wineserver -w
   ln -sf /usr/share/wine/fonts/*.ttf "$template.tmp/drive_c/windows/Fonts/"
-  wine --version >"$template.tmp/.varnelta-wine-version"
+  "$wine" --version >"$template.tmp/.varnelta-wine-version"
   mv "$template.tmp" "$template"
 }
 
 case "$action" in
   start)
     stop_session
+    if [ -z "$wine" ]; then echo "no Wine loader runs programs of this width here" >&2; exit 1; fi
     common_env
     # Xvfb picks a free display itself and writes its number to the descriptor.
     exec 3>"$state/display"
@@ -63,7 +67,7 @@ case "$action" in
     [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
     export DISPLAY=:$(head -n1 "$state/display")
     if [ ! -f "$template/.varnelta-wine-version" ] ||
-       [ "$(cat "$template/.varnelta-wine-version")" != "$(wine --version)" ]; then
+       [ "$(cat "$template/.varnelta-wine-version")" != "$("$wine" --version)" ]; then
       rm -rf "$template"
       make_template
     fi
@@ -76,6 +80,7 @@ export WINEDEBUG=$WINEDEBUG
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
 export LANG=$LANG
 export LC_ALL=$LC_ALL
+export VARNELTA_WINE=$wine
 ENV
     echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$prefix"
     ;;

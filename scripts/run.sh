@@ -8,9 +8,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 
-build=build/run-win32
+# The 32-bit program; the 64-bit one where the kernel runs no 32-bit programs.
+if bash cmake/wine-loader.sh 32 >/dev/null; then
+  width=32 toolchain=mingw-i686
+else
+  width=64 toolchain=mingw-x86_64
+fi
+export VARNELTA_WINE_WIDTH=$width
+wine=$(bash cmake/wine-loader.sh "$width")
+build=build/run-win$width
 echo "run: building Varnelta.exe ($build)"
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DVARNELTA_TESTS=OFF -DVARNELTA_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Varnelta >/dev/null
 exe=$root/$build/app/Varnelta.exe
@@ -26,7 +34,7 @@ if [ -n "${DISPLAY:-}" ]; then
   bash "$session" stop "$state" >/dev/null   # ends the private Xvfb; the prefix stays
   echo "run: starting Varnelta on $user_display"
   DISPLAY=$user_display WINEPREFIX=$state/prefix WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 \
-    wine "$exe"
+    "$wine" "$exe"
   exit 0
 fi
 
@@ -34,7 +42,7 @@ fi
 . "$state/env"
 trap 'bash "$session" stop "$state" >/dev/null' EXIT
 echo "run: no display; starting Varnelta in a private Xvfb ($DISPLAY)"
-wine "$exe" >"$state/varnelta.log" 2>&1 &
+"$wine" "$exe" >"$state/varnelta.log" 2>&1 &
 # The window is inside Wine's desktop window: wait for that, then for the program to settle.
 for _ in $(seq 100); do
   xdotool search --name 'Wine desktop' >/dev/null 2>&1 && break
