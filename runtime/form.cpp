@@ -57,6 +57,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  if (Screen().OnFormDestroying) Screen().OnFormDestroying(this);
   auto& forms = Screen().forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   Application().FormDestroyed(this);
@@ -239,7 +240,7 @@ void TCustomForm::WndProc(TMessage& m) {
     }
     case WM_ACTIVATE:
       if (LOWORD(m.WParam) == WA_INACTIVE) {
-        if (TWinControl* focus = FindVCLWindow(GetFocus()); focus && focus != this && focus->ParentForm() == this) {
+        if (TWinControl* focus = FindOwningControl(GetFocus()); focus && focus != this && focus->ParentForm() == this) {
           activeControl_ = focus;
         }
       } else if (!HIWORD(m.WParam)) {

@@ -98,6 +98,8 @@ class TScreen {
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
   TCustomForm* ActiveForm() const;
+  // Told at the start of every form's destruction, while its window still exists.
+  std::function<void(TCustomForm*)> OnFormDestroying;
 
  private:
   friend class TCustomForm;

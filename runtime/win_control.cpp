@@ -53,7 +53,7 @@ TWinControl* FindControl(HWND window) {
   return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(ControlAtom())));
 }
 
-TWinControl* FindVCLWindow(HWND window) {
+TWinControl* FindOwningControl(HWND window) {
   while (window) {
     if (TWinControl* c = FindControl(window)) return c;
     window = GetParent(window);

@@ -36,7 +36,7 @@ ATOM ControlAtom();
 // The control object of a runtime window, or none.
 TWinControl* FindControl(HWND window);
 // The control of the window or of its nearest parent window that has one.
-TWinControl* FindVCLWindow(HWND window);
+TWinControl* FindOwningControl(HWND window);
 
 class TWinControl : public TControl {
   VARNELTA_CLASS()

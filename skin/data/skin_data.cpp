@@ -7,6 +7,7 @@
 #include "runtime/filer.h"
 #include "runtime/memory_stream.h"
 #include "skin/data/skin_load.h"
+#include "skin/data/window_filter.h"
 
 namespace varnelta {
 
@@ -223,8 +224,7 @@ void TSkinData::CheckFormSkin(void* window, const std::wstring& className, bool&
     OnFormSkin(this, className, doSkin);
     return;
   }
-  if (className == L"SysMonthCal32") doSkin = false;
-  if (InSet(skinControls_, xcFastReport) && className.starts_with(L"Tfr")) doSkin = false;
+  doSkin = DefaultFormSkinVerdict(className, skinControls_, doSkin);
 }
 
 }  // namespace varnelta

@@ -102,7 +102,7 @@ TEST_F(WindowTest, EveryWindowCarriesItsControlInTheNamedProperty) {
   // The combo box's own edit has no control: the nearest parent with one is found.
   HWND inner = GetWindow(combo->Handle(), GW_CHILD);
   EXPECT_EQ(FindControl(inner), nullptr);
-  EXPECT_EQ(FindVCLWindow(inner), combo);
+  EXPECT_EQ(FindOwningControl(inner), combo);
 }
 
 TEST_F(WindowTest, AReplacedMessageHandlerSeesEveryMessageAndCanBePutBack) {
