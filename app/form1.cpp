@@ -6,6 +6,7 @@
 #include "app/text_exchange.h"
 #include "runtime/application.h"
 #include "runtime/clipboard.h"
+#include "skin/data/win32/skin_manage.h"
 #include "statusbar/win32/rz_controls.h"
 
 namespace varnelta {
@@ -27,6 +28,7 @@ const TClassInfo& TForm1::StaticClass() {
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterStandardControls();
   RegisterStatusBarControls();
+  RegisterSkinEngine();
   ReadFormResource(*this, L"TFORM1");
   Button1 = Find<TButton>(*this, "Button1");
   Button2 = Find<TButton>(*this, "Button2");
@@ -36,6 +38,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Label1 = Find<TLabel>(*this, "Label1");
   Label2 = Find<TLabel>(*this, "Label2");
   Label3 = Find<TLabel>(*this, "Label3");
+  SkinData1 = Find<TSkinData>(*this, "SkinData1");
   SetMessageHandler(kBringToFrontMessage, [this](TMessage& m) { BringToFront(m); });
 }
 

@@ -1,10 +1,11 @@
-// The main window: two memos, the link kind selector, the two command buttons and the status
-// label, read from the stored description "TFORM1". Registers under the window class name
-// "Varnelta" so that a second copy of the program finds it.
+// The main window: two memos, the link kind selector, the two command buttons, the status label
+// and the skin component that skins it, read from the stored description "TFORM1". Registers
+// under the window class name "Varnelta" so that a second copy of the program finds it.
 #pragma once
 
 #include "runtime/form.h"
 #include "runtime/std_controls.h"
+#include "skin/data/skin_data.h"
 
 namespace varnelta {
 
@@ -23,6 +24,7 @@ class TForm1 : public TForm {
   TLabel* Label1 = nullptr;
   TLabel* Label2 = nullptr;
   TLabel* Label3 = nullptr;
+  TSkinData* SkinData1 = nullptr;
 
   void Button1Click(TComponent* Sender);  // "专2普": Memo1 to Memo2
   void Button2Click(TComponent* Sender);  // "普2专": Memo2 to Memo1

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "runtime/application.h"
+#include "skin/data/skin_host.h"
 
 namespace varnelta {
 
@@ -21,6 +22,8 @@ int RunProgram() {
   app.CreateForm<TForm1>();
   app.Run();
   app.DestroyForms();
+  // The skin manager outlives every skin component.
+  DestroySkinManager();
   return 0;
 }
 
