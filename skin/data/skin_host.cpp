@@ -5,6 +5,10 @@ namespace varnelta {
 namespace {
 
 struct THostState {
+  // A program ends its manager itself (DestroySkinManager). One still alive when the process's
+  // static objects go is left to the system: it would otherwise outlive the timers and windows
+  // it uses, whose own static objects may already be gone.
+  ~THostState() { (void)Manager.release(); }
   std::unique_ptr<ISkinManager> Manager;
   TSkinManagerFactory Factory;
   const ISkinEnvironment* Environment = nullptr;

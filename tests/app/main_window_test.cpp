@@ -16,6 +16,7 @@
 #include "runtime/clipboard.h"
 #include "runtime/form_reader.h"
 #include "runtime/handle_count.h"
+#include "skin/data/win32/skin_manage.h"
 #include "tests/runtime/gui_test_util.h"
 
 namespace varnelta {
@@ -35,6 +36,9 @@ class MainWindowTest : public ::testing::Test {
     form = std::make_unique<TForm1>(nullptr);
     form->Show();
     PumpPending();
+    // A form read after an earlier one was shown asks the running skin manager to skin all
+    // windows after its delay: let that happen before the test looks at the window.
+    PumpUntil([] { return !TSkinManage::Current() || !TSkinManage::Current()->TimerRunning(); });
   }
   void TearDown() override {
     form.reset();
