@@ -15,6 +15,13 @@ TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) 
   return {index * w, 0, index * w + w, image.Height()};
 }
 
+TRect ClampMargins(const TRect& margins, int cellWidth, int cellHeight) {
+  const int w = std::max(cellWidth, 0), h = std::max(cellHeight, 0);
+  const int left = std::clamp(margins.Left, 0, w);
+  const int top = std::clamp(margins.Top, 0, h);
+  return {left, top, std::clamp(margins.Right, 0, w - left), std::clamp(margins.Bottom, 0, h - top)};
+}
+
 void StretchCopy(TBitmap& target, const TRect& to, const TBitmap& image,
                  const TRect& from, bool transparent) {
   const std::int64_t dw = to.Width(), dh = to.Height(), sw = from.Width(), sh = from.Height();
@@ -59,8 +66,8 @@ TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TRe
   if (!result.SetSize(width, height) || image.Empty()) return result;
   const TRect cell = FrameCell(image, frameCount, frame, vertical);
   if (cell.IsEmpty()) return result;
-  int l = std::max(margins.Left, 0), r = std::max(margins.Right, 0);
-  int t = std::max(margins.Top, 0), b = std::max(margins.Bottom, 0);
+  const TRect fitted = ClampMargins(margins, cell.Width(), cell.Height());
+  int l = fitted.Left, r = fitted.Right, t = fitted.Top, b = fitted.Bottom;
   if (width < l + r) l = r = 0;
   if (height < t + b) t = b = 0;
   const int cx = cell.Left, cy = cell.Top, cw = cell.Width(), ch = cell.Height();
