@@ -1,6 +1,7 @@
 #include "skin/data/pixel_draw.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace varnelta {
 
@@ -16,10 +17,12 @@ TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) 
 }
 
 TRect ClampMargins(const TRect& margins, int cellWidth, int cellHeight) {
-  const int w = std::max(cellWidth, 0), h = std::max(cellHeight, 0);
-  const int left = std::clamp(margins.Left, 0, w);
-  const int top = std::clamp(margins.Top, 0, h);
-  return {left, top, std::clamp(margins.Right, 0, w - left), std::clamp(margins.Bottom, 0, h - top)};
+  TRect fitted{std::max(margins.Left, 0), std::max(margins.Top, 0), std::max(margins.Right, 0),
+               std::max(margins.Bottom, 0)};
+  // Summed in 64 bits: the numbers come from skin descriptions.
+  if (std::int64_t{fitted.Left} + fitted.Right > cellWidth) fitted.Left = fitted.Right = 0;
+  if (std::int64_t{fitted.Top} + fitted.Bottom > cellHeight) fitted.Top = fitted.Bottom = 0;
+  return fitted;
 }
 
 void StretchCopy(TBitmap& target, const TRect& to, const TBitmap& image,

@@ -15,9 +15,10 @@ namespace varnelta {
 TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical = false);
 
 // Margins (or the ends of a strip) that fit a cell of cellWidth x cellHeight: a width below 0
-// counts as 0, none is wider (higher) than the cell, and where the two of one direction together
-// exceed the cell, the right (bottom) one gives way to the left (top) one. Skin descriptions may
-// give any numbers; with these the fixed parts never read outside their own frame.
+// counts as 0, and when the two of one direction together are wider (higher) than the cell,
+// both become 0, as when a destination is too small for them: the whole frame is then scaled as
+// the middle. Skin descriptions may give any numbers; with these the fixed parts never read
+// outside their own frame.
 TRect ClampMargins(const TRect& margins, int cellWidth, int cellHeight);
 
 // Stretches `source` rectangle `from` of `image` onto rectangle `to` of `target`, nearest

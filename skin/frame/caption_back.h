@@ -12,8 +12,9 @@ namespace varnelta {
 // middle repeated unstretched from x = ends.Left while x < width - ends.Right; the frame's right
 // end, ends.Right wide, at width - ends.Right, over the last repeat. Every piece is stretched to
 // the picture's height (nearest neighbour). Only ends.Left and ends.Right are used; they are
-// fitted to the frame first (ClampMargins), and a frame without a middle between its ends
-// gives the ends alone. An empty size or picture gives an empty picture.
+// fitted to the frame first (ClampMargins: ends wider together than the frame are dropped), and
+// a frame without a middle between its ends gives the ends alone. An empty size or picture
+// gives an empty picture.
 TBitmap BuildCaptionBack(int width, int height, const TBitmap& image, bool vertical,
                          int frameCount, int frame, const TRect& ends);
 

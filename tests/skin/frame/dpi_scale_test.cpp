@@ -1,0 +1,71 @@
+// Skin pixel values at other DPIs: lengths, margins, and frame strips scaled frame by frame.
+#include "skin/frame/dpi_scale.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "letter_picture.h"
+
+namespace varnelta {
+namespace {
+
+using test::LetterPicture;
+using test::PictureText;
+
+TEST(DpiScaleTest, LengthsRoundToTheNearestPixel) {
+  struct LengthCase {
+    int value;
+    int dpi;
+    int expected;
+  };
+  const LengthCase cases[] = {
+      {4, 96, 4},    {30, 96, 30},  {4, 144, 6},   {30, 144, 45}, {586, 144, 879},
+      {5, 120, 6},   {3, 120, 4},   {1, 144, 2},   {-3, 144, -5}, {7, 192, 14},
+      {4, 72, 3},    {4, 0, 4},     {4, -96, 4},   {0, 144, 0},
+  };
+  for (const LengthCase& c : cases)
+    EXPECT_EQ(ScalePixel(c.value, c.dpi), c.expected) << c.value << " at " << c.dpi;
+  EXPECT_EQ(ScalePixels({2, 30, 4, 12}, 144), (TRect{3, 45, 6, 18}));
+  EXPECT_EQ(ScalePixels({2, 30, 4, 12}, 96), (TRect{2, 30, 4, 12}));
+}
+
+TEST(DpiScaleTest, FrameStripsAtTheDesignDpiStayAsTheyAre) {
+  // Seven columns for two frames: the spare column stays too.
+  const TBitmap picture = LetterPicture({"ab#cdeX", "fghijkY"});
+  for (int dpi : {96, 0, -1}) EXPECT_EQ(ScaleFrameStrip(picture, 2, false, dpi), picture) << dpi;
+}
+
+TEST(DpiScaleTest, EveryFrameIsScaledOnItsOwn) {
+  // Two 2 x 2 frames side by side, one of them with a magenta pixel.
+  const TBitmap sideBySide = LetterPicture({"a#cd", "efgh"});
+  EXPECT_EQ(PictureText(ScaleFrameStrip(sideBySide, 2, false, 144)),
+            "a##cdd\n"
+            "effghh\n"
+            "effghh");
+  // Stacked frames; the 1 x 1 frames become 2 x 2.
+  const TBitmap stacked = LetterPicture({"a", "b", "c"});
+  EXPECT_EQ(PictureText(ScaleFrameStrip(stacked, 3, true, 192)), "aa\naa\nbb\nbb\ncc\ncc");
+  // A frame count of 0 counts as one frame.
+  EXPECT_EQ(ScaleFrameStrip(sideBySide, 0, false, 192).Width(), 8);
+}
+
+TEST(DpiScaleTest, ScaledStripsKeepExactColoursAndStayInTheirFrames) {
+  // Three frames of 5 x 3, each with its own letters, at an awkward ratio.
+  const TBitmap picture = LetterPicture({"ab#cdfg#hiklm#n", "abcdefghiklmnop", "#bcd#fghi#klmn#"});
+  const TBitmap scaled = ScaleFrameStrip(picture, 3, false, 120);
+  ASSERT_EQ(scaled.Width(), 3 * 6);
+  ASSERT_EQ(scaled.Height(), 4);
+  for (int frame = 0; frame < 3; ++frame) {
+    std::set<TColor> source, result;
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 5; ++x) source.insert(picture.Colour(5 * frame + x, y));
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 6; ++x) result.insert(scaled.Colour(6 * frame + x, y));
+    for (TColor c : result) EXPECT_TRUE(source.count(c)) << "frame " << frame << " colour " << c;
+  }
+  EXPECT_TRUE(ScaleFrameStrip(TBitmap(), 2, false, 144).Empty());
+}
+
+}  // namespace
+}  // namespace varnelta
