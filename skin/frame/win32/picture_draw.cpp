@@ -11,17 +11,28 @@ namespace varnelta::gdi {
 
 namespace {
 
-// A section of the picture's pixels with the alpha bytes cleared: the system compares and
-// copies them as the 24-bit colours the portable code works with.
-TDibSection OpaqueSection(const TBitmap& picture) {
-  TDibSection section(picture);
-  if (!section.Empty()) {
-    std::uint32_t* bits = section.Bits();
-    const std::size_t count =
-        static_cast<std::size_t>(section.Width()) * static_cast<std::size_t>(section.Height());
-    std::transform(bits, bits + count, bits, OpaquePixel);
-  }
-  return section;
+// The header of a top-down 32-bit DIB: a TBitmap's pixel layout.
+BITMAPINFO TopDownInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A scratch bitmap compatible with `dc` holding the picture. Cheaper to make than a DIB section
+// (by far under Wine), and in the context's own format for the masked copies.
+TBitmapHandle DeviceBitmap(HDC dc, const TBitmap& picture) {
+  TBitmapHandle bitmap(CreateCompatibleBitmap(dc, picture.Width(), picture.Height()));
+  if (!bitmap) return bitmap;
+  const BITMAPINFO info = TopDownInfo(picture.Width(), picture.Height());
+  if (SetDIBits(dc, bitmap.Get(), 0, static_cast<UINT>(picture.Height()), picture.Pixels().data(),
+                &info, DIB_RGB_COLORS) == 0)
+    bitmap.Reset();
+  return bitmap;
 }
 
 }  // namespace
@@ -29,17 +40,15 @@ TDibSection OpaqueSection(const TBitmap& picture) {
 void DrawPicture(HDC dc, int x, int y, const TBitmap& picture, bool transparent,
                  TTransparentBlit how) {
   if (dc == nullptr || picture.Empty()) return;
-  const TDibSection section = OpaqueSection(picture);
-  if (section.Empty()) return;
-  const TRect rect = Bounds(x, y, section.Width(), section.Height());
+  const int w = picture.Width(), h = picture.Height();
   if (transparent) {
-    DrawTransparent(dc, rect, section.Handle(), kTransparentColour, how);
+    const TBitmapHandle bitmap = DeviceBitmap(dc, picture);
+    if (bitmap) DrawTransparent(dc, Bounds(x, y, w, h), bitmap.Get(), kTransparentColour, how);
     return;
   }
-  TMemoryDC source(dc);
-  if (!source) return;
-  TSelectObject selection(source.Get(), section.Handle());
-  BitBlt(dc, x, y, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
+  const BITMAPINFO info = TopDownInfo(w, h);
+  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(w), static_cast<DWORD>(h), 0, 0, 0,
+                    static_cast<UINT>(h), picture.Pixels().data(), &info, DIB_RGB_COLORS);
 }
 
 void TileDraw(HDC dc, const TRect& rect, const TBitmap& image, const TRect& source) {
@@ -47,13 +56,13 @@ void TileDraw(HDC dc, const TRect& rect, const TBitmap& image, const TRect& sour
   if (dc == nullptr || rect.IsEmpty() || from.IsEmpty()) return;
   RECT clip{};
   if (GetClipBox(dc, &clip) == ERROR || clip.right <= clip.left || clip.bottom <= clip.top) return;
-  const TDibSection tile =
-      OpaqueSection(image.Copy(from.Left, from.Top, from.Width(), from.Height()));
-  if (tile.Empty()) return;
+  const TBitmapHandle tile =
+      DeviceBitmap(dc, image.Copy(from.Left, from.Top, from.Width(), from.Height()));
+  if (!tile) return;
   TMemoryDC memory(dc);
   if (!memory) return;
-  TSelectObject selection(memory.Get(), tile.Handle());
-  const int w = tile.Width(), h = tile.Height();
+  TSelectObject selection(memory.Get(), tile.Get());
+  const int w = from.Width(), h = from.Height();
   const TRect box{clip.left, clip.top, clip.right, clip.bottom};
   // The first copy that reaches into the clip box, and the end of the drawing positions.
   const int firstX = rect.Left + std::max(0, (box.Left - rect.Left) / w) * w;
@@ -69,7 +78,15 @@ TDibSection BuildSlicedBitmap(int width, int height, const TBitmap& image, const
   const TBitmap picture =
       varnelta::BuildSlicedBitmap(width, height, image, margins, vertical, tile, frameCount, frame);
   if (picture.Empty()) return {};
-  return OpaqueSection(picture);
+  // The section holds 24-bit colours: alpha bytes from 32-bit skin pictures are cleared.
+  TDibSection section(picture);
+  if (!section.Empty()) {
+    std::uint32_t* bits = section.Bits();
+    const std::size_t count =
+        static_cast<std::size_t>(section.Width()) * static_cast<std::size_t>(section.Height());
+    std::transform(bits, bits + count, bits, OpaquePixel);
+  }
+  return section;
 }
 
 void DrawCaptionBack(HDC dc, const TRect& rect, const TBitmap& image, bool vertical,
