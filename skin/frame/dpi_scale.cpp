@@ -11,7 +11,7 @@ namespace {
 bool Unscaled(int dpi) { return dpi <= 0 || dpi == kDesignDpi; }
 }  // namespace
 
-int ScalePixel(int value, int dpi) { return Unscaled(dpi) ? value : MulDiv(value, dpi, kDesignDpi); }
+int ScalePixel(int value, int dpi) { return Unscaled(dpi) ? value : ScaleForDpi(value, dpi); }
 
 TRect ScalePixels(const TRect& value, int dpi) {
   return {ScalePixel(value.Left, dpi), ScalePixel(value.Top, dpi), ScalePixel(value.Right, dpi),

@@ -85,19 +85,6 @@ TEST(RegionBuildGdiTest, OneCallAndBatchesGiveTheSameRegion) {
   EXPECT_TRUE(EqualRgn(whole.Get(), joined.Get()));
 }
 
-TEST(RegionBuildGdiTest, AWindowRegionFromClientAndPieces) {
-  const TBitmap top = LetterPicture({"#aaaa#", "aaaaaa"});
-  const TRegionPart parts[] = {{{0, 0, 6, 2}, &top}, {{0, 8, 6, 9}, nullptr}};
-  const std::vector<TRect> rects = CollectRegionRects({1, 2, 5, 8}, parts);
-  const TRegionHandle region = gdi::CreateRegionFromRects(rects);
-  ASSERT_TRUE(region);
-  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));  // the magenta corner
-  EXPECT_TRUE(PtInRegion(region.Get(), 1, 0));
-  EXPECT_TRUE(PtInRegion(region.Get(), 3, 5));   // client
-  EXPECT_FALSE(PtInRegion(region.Get(), 0, 5));  // left of the client: no piece there
-  EXPECT_TRUE(PtInRegion(region.Get(), 5, 8));
-}
-
 TEST(RegionBuildGdiTest, ThousandsOfRegionsLeaveNoHandleBehind) {
   const TBitmap picture = Checkerboard(16, 9);
   const long before = HandleCounter::Live(THandleKind::Region);
