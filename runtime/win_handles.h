@@ -10,7 +10,7 @@
 
 namespace varnelta {
 
-// GDI objects freed with DeleteObject: fonts, brushes, pens, bitmaps, regions.
+// GDI objects freed with DeleteObject: fonts, brushes, pens, bitmaps, regions (see TRegionHandle).
 template <class H, THandleKind Kind>
 class TGdiHandle {
  public:
@@ -52,7 +52,35 @@ using TFontHandle = TGdiHandle<HFONT, THandleKind::Font>;
 using TBrushHandle = TGdiHandle<HBRUSH, THandleKind::Brush>;
 using TPenHandle = TGdiHandle<HPEN, THandleKind::Pen>;
 using TBitmapHandle = TGdiHandle<HBITMAP, THandleKind::Bitmap>;
-using TRegionHandle = TGdiHandle<HRGN, THandleKind::Region>;
+
+// A region. Once SetWindowRgn has taken a region the system owns it and deletes it itself, so
+// HandOver lets go of the handle without deleting it and remembers that it was handed over;
+// until then (and when the system refuses it) the wrapper owns and deletes it as usual.
+class TRegionHandle : public TGdiHandle<HRGN, THandleKind::Region> {
+ public:
+  TRegionHandle() = default;
+  explicit TRegionHandle(HRGN region) : TGdiHandle(region) {}
+
+  // Makes the region the window's shape. True when the window took it: the wrapper is then
+  // empty and HandedOver() is true. False (the wrapper keeps the region) for no region or
+  // when SetWindowRgn fails.
+  bool HandOver(HWND window, bool redraw) {
+    if (!Get() || !SetWindowRgn(window, Get(), redraw ? TRUE : FALSE)) return false;
+    Release();
+    handedOver_ = true;
+    return true;
+  }
+  // Whether the last region of this wrapper went to a window.
+  bool HandedOver() const { return handedOver_; }
+
+  void Reset(HRGN region = nullptr) {
+    handedOver_ = false;
+    TGdiHandle::Reset(region);
+  }
+
+ private:
+  bool handedOver_ = false;
+};
 
 // Icons are freed with DestroyIcon, not DeleteObject.
 class TIconHandle {

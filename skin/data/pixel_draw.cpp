@@ -1,6 +1,7 @@
 #include "skin/data/pixel_draw.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace varnelta {
 
@@ -13,6 +14,15 @@ TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical) 
   }
   const int w = image.Width() / count;
   return {index * w, 0, index * w + w, image.Height()};
+}
+
+TRect ClampMargins(const TRect& margins, int cellWidth, int cellHeight) {
+  TRect fitted{std::max(margins.Left, 0), std::max(margins.Top, 0), std::max(margins.Right, 0),
+               std::max(margins.Bottom, 0)};
+  // Summed in 64 bits: the numbers come from skin descriptions.
+  if (std::int64_t{fitted.Left} + fitted.Right > cellWidth) fitted.Left = fitted.Right = 0;
+  if (std::int64_t{fitted.Top} + fitted.Bottom > cellHeight) fitted.Top = fitted.Bottom = 0;
+  return fitted;
 }
 
 void StretchCopy(TBitmap& target, const TRect& to, const TBitmap& image,
@@ -59,8 +69,8 @@ TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TRe
   if (!result.SetSize(width, height) || image.Empty()) return result;
   const TRect cell = FrameCell(image, frameCount, frame, vertical);
   if (cell.IsEmpty()) return result;
-  int l = std::max(margins.Left, 0), r = std::max(margins.Right, 0);
-  int t = std::max(margins.Top, 0), b = std::max(margins.Bottom, 0);
+  const TRect fitted = ClampMargins(margins, cell.Width(), cell.Height());
+  int l = fitted.Left, r = fitted.Right, t = fitted.Top, b = fitted.Bottom;
   if (width < l + r) l = r = 0;
   if (height < t + b) t = b = 0;
   const int cx = cell.Left, cy = cell.Top, cw = cell.Width(), ch = cell.Height();

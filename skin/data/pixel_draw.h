@@ -14,6 +14,13 @@ namespace varnelta {
 // 1..frameCount, so the cell always lies inside the picture.
 TRect FrameCell(const TBitmap& image, int frameCount, int frame, bool vertical = false);
 
+// Margins (or the ends of a strip) that fit a cell of cellWidth x cellHeight: a width below 0
+// counts as 0, and when the two of one direction together are wider (higher) than the cell,
+// both become 0, as when a destination is too small for them: the whole frame is then scaled as
+// the middle. Skin descriptions may give any numbers; with these the fixed parts never read
+// outside their own frame.
+TRect ClampMargins(const TRect& margins, int cellWidth, int cellHeight);
+
 // Stretches `source` rectangle `from` of `image` onto rectangle `to` of `target`, nearest
 // neighbour; with `transparent`, magenta source pixels leave the target unchanged. Pixels
 // outside either picture are skipped. Empty rectangles draw nothing.
@@ -30,8 +37,11 @@ void DrawImage(TBitmap& target, int x, int y, const TBitmap& image, bool transpa
 
 // A picture of width x height made from frame `frame` of `image`: the corners of `margins`
 // copied, the edges stretched along their length, the middle stretched or (with `tile`) tiled.
-// A size narrower than margins.Left + margins.Right drops both (the same for the height), so the
-// whole frame is then scaled as the middle.
+// The margins are first fitted to the cell (ClampMargins); a size narrower than margins.Left +
+// margins.Right then drops both (the same for the height), so the whole frame is scaled as the
+// middle. The pieces go down in a fixed order (top-left, bottom-left, top-right corners, left
+// edge, top edge, middle, bottom-right corner, right edge, bottom edge), so a tiled middle that
+// runs past its area is covered by the pieces drawn after it.
 TBitmap BuildSlicedBitmap(int width, int height, const TBitmap& image, const TRect& margins,
                           bool vertical, bool tile, int frameCount, int frame);
 

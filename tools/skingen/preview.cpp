@@ -8,6 +8,7 @@
 #include "skin/data/pixel_draw.h"
 #include "skin/data/skin_ini.h"
 #include "skin/data/skin_parse.h"
+#include "skin/frame/caption_back.h"
 
 namespace varnelta::skingen {
 
@@ -115,17 +116,9 @@ void DrawWindow(TBitmap& out, const TSkinElements& skin, int x, int y, int cw, i
   // Caption background behind the text: ends fixed, middle repeated.
   const TDataSkinTitle& title = *skin.Title;
   if (!title.Image.Empty()) {
-    const TRect cell = FrameCell(title.Image, 2, frame, true);
-    const int cellWidth = cell.Width();
-    const int middle = cellWidth - title.TextBackLeft - title.TextBackRight;
-    TBitmap back(captionWidth, f.title);
-    if (middle > 0)
-      for (int cx = title.TextBackLeft; cx < captionWidth - title.TextBackRight; cx += middle)
-        back.CopyRect(cx, 0, title.Image, cell.Left + title.TextBackLeft, cell.Top, middle, f.title);
-    back.CopyRect(0, 0, title.Image, cell.Left, cell.Top, title.TextBackLeft, f.title);
-    back.CopyRect(captionWidth - title.TextBackRight, 0, title.Image,
-                  cell.Right - title.TextBackRight, cell.Top, title.TextBackRight, f.title);
-    DrawImage(window, f.left + title.Margins.Left, 0, back, true);
+    const int left = f.left + title.Margins.Left;
+    DrawCaptionBack(window, {left, 0, left + captionWidth, f.title}, title.Image, true, true, 2, frame,
+                    {title.TextBackLeft, 0, title.TextBackRight, 0});
   }
 
   for (const auto& b : skin.SysButtons) {

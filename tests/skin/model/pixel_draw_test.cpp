@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include "tests/skin/frame/letter_picture.h"
+
 namespace varnelta {
 namespace {
 
@@ -118,6 +122,70 @@ TEST(PixelDrawTest, FrameCellDrawingAndTransparentImages) {
   TBitmap same = target;
   DrawFrameCell(target, {5, 5, 5, 9}, image, false, 2, 1);
   EXPECT_EQ(target, same);
+}
+
+TEST(PixelDrawTest, MarginsAreFittedToTheCell) {
+  struct FitCase {
+    const char* name;
+    TRect margins;
+    TRect expected;
+  };
+  // The cell is 10 wide and 6 high.
+  const FitCase cases[] = {
+      {"inside", {2, 1, 3, 4}, {2, 1, 3, 4}},
+      {"filling the cell exactly", {4, 3, 6, 3}, {4, 3, 6, 3}},
+      {"below zero", {-2, -1, 3, -5}, {0, 0, 3, 0}},
+      {"one wider than the cell", {11, 1, 0, 2}, {0, 1, 0, 2}},
+      {"both together wider", {6, 4, 5, 2}, {0, 4, 0, 2}},
+      {"higher together", {1, 3, 1, 4}, {1, 0, 1, 0}},
+      {"one higher than the cell", {0, 7, 0, 0}, {0, 0, 0, 0}},
+      {"no overflow", {INT_MAX, INT_MAX, INT_MAX, 0}, {0, 0, 0, 0}},
+  };
+  for (const FitCase& c : cases) EXPECT_EQ(ClampMargins(c.margins, 10, 6), c.expected) << c.name;
+}
+
+TEST(PixelDrawTest, SlicedBitmapsNeverReadOutsideTheirFrame) {
+  using test::LetterPicture;
+  using test::PictureText;
+  // Two frames of 4 x 2 side by side: lower case, then capitals.
+  const TBitmap image = LetterPicture({"abcdABCD", "efghEFGH"});
+  struct SliceCase {
+    const char* name;
+    int width;
+    TRect margins;
+    int frameCount;
+    int frame;
+    const char* expected;
+  };
+  const SliceCase cases[] = {
+      {"fixed columns kept", 6, {1, 0, 1, 0}, 2, 1, "abbccd\neffggh"},
+      {"columns beyond the frame dropped", 6, {9, 0, 9, 0}, 2, 1, "abbcdd\neffghh"},
+      {"a column wider than the frame dropped", 6, {5, 0, 0, 0}, 2, 2, "ABBCDD\nEFFGHH"},
+      {"negative columns count as none", 4, {-1, 0, -3, 0}, 2, 2, "ABCD\nEFGH"},
+      {"frame count 0 is one frame", 8, {}, 0, 1, "abcdABCD\nefghEFGH"},
+      {"frame beyond the count is the last", 4, {}, 2, 3, "ABCD\nEFGH"},
+      {"frame below 1 is the first", 4, {}, 2, -4, "abcd\nefgh"},
+  };
+  for (const SliceCase& c : cases) {
+    const TBitmap b = BuildSlicedBitmap(c.width, 2, image, c.margins, false, false, c.frameCount, c.frame);
+    EXPECT_EQ(PictureText(b), c.expected) << c.name;
+  }
+}
+
+TEST(PixelDrawTest, TiledMiddleRunningPastItsAreaIsCoveredByTheLaterPieces) {
+  using test::LetterPicture;
+  using test::PictureText;
+  // A 1-pixel frame (corners w x y z, edges t l r b) around a 2 x 2 middle of four letters.
+  const TBitmap image = LetterPicture({"wttx", "lmnr", "lopr", "ybbz"});
+  // The middle (5 x 3) takes three columns and two rows of tiles: the last ones reach into the
+  // right edge and the bottom row, which are drawn after it.
+  const TBitmap b = BuildSlicedBitmap(7, 5, image, {1, 1, 1, 1}, false, true, 1, 1);
+  EXPECT_EQ(PictureText(b),
+            "wtttttx\n"
+            "lmnmnmr\n"
+            "lopopor\n"
+            "lmnmnmr\n"
+            "ybbbbbz");
 }
 
 }  // namespace
