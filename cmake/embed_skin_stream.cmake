@@ -2,7 +2,9 @@
 # of the source description (an empty stream, a count of 0) is replaced by the count of the
 # packed skin as a 32-bit little-endian integer followed by its bytes, laid out as the form
 # writer lays out binary data (32 bytes a line).
-#   cmake -DDESCRIPTION=form1.txt -DSKIN=varnelta.skin -DOUTPUT=out.txt -P embed_skin_stream.cmake
+#   cmake -DDESCRIPTION=form1.txt -DSKIN=varnelta.skin -DOUTPUT=out.txt [-DACTIVE=False]
+#         -P embed_skin_stream.cmake
+# ACTIVE=False writes the skin component switched off (a variant for timing comparisons).
 foreach(var DESCRIPTION SKIN OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not given")
@@ -44,5 +46,8 @@ while(position LESS length)
 endwhile()
 string(APPEND block "}")
 string(REPLACE "${placeholder}" "${block}" text "${text}")
+if(DEFINED ACTIVE)
+  string(REGEX REPLACE "(object SkinData1: TSkinData\n    Active = )[A-Za-z]+" "\\1${ACTIVE}" text "${text}")
+endif()
 file(WRITE "${OUTPUT}.new" "${text}")
 file(RENAME "${OUTPUT}.new" "${OUTPUT}")
