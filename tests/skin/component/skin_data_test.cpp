@@ -31,9 +31,10 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::vector<std::uint8_t> WithCount(const std::vector<std::uint8_t>& bytes, std::int32_t count) {
-  std::vector<std::uint8_t> out(4);
-  for (int i = 0; i < 4; ++i) out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(count >> (8 * i));
-  out.insert(out.end(), bytes.begin(), bytes.end());
+  std::vector<std::uint8_t> out;
+  out.reserve(bytes.size() + 4);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(count) >> (8 * i)));
+  for (std::uint8_t b : bytes) out.push_back(b);
   return out;
 }
 
