@@ -6,6 +6,7 @@
 #include "app/text_exchange.h"
 #include "runtime/application.h"
 #include "runtime/clipboard.h"
+#include "runtime/form_reader.h"
 #include "skin/data/win32/skin_manage.h"
 #include "statusbar/win32/rz_controls.h"
 
@@ -25,11 +26,15 @@ const TClassInfo& TForm1::StaticClass() {
   return info;
 }
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner, std::string_view description) : TForm(owner) {
   RegisterStandardControls();
   RegisterStatusBarControls();
   RegisterSkinEngine();
-  ReadFormResource(*this, L"TFORM1");
+  if (description.empty()) {
+    ReadFormResource(*this, L"TFORM1");
+  } else {
+    ReadComponentText(*this, description);
+  }
   Button1 = Find<TButton>(*this, "Button1");
   Button2 = Find<TButton>(*this, "Button2");
   Memo1 = Find<TMemo>(*this, "Memo1");

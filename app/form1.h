@@ -14,7 +14,8 @@ inline constexpr UINT kBringToFrontMessage = 0x1400;
 class TForm1 : public TForm {
   VARNELTA_CLASS()
  public:
-  explicit TForm1(TComponent* owner);
+  // Read from the program's stored description, or from `description` when one is given.
+  explicit TForm1(TComponent* owner, std::string_view description = {});
 
   TButton* Button1 = nullptr;
   TButton* Button2 = nullptr;

@@ -12,6 +12,7 @@
 #include "runtime/application.h"
 #include "runtime/handle_count.h"
 #include "skin/controls/skinner_registry.h"
+#include "skin/data/skin_writer.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/runtime/gui_test_util.h"
@@ -280,6 +281,95 @@ TEST_F(SkinManagerTest, HundredMessageBoxesLeaveTheListsAndHandlesAsTheyWere) {
   manager->SkinWindow(form->Handle());  // purges what the boxes left
   EXPECT_EQ(manager->FormSkinnerCount(), 1u);
   ExpectNoGrowth(before);
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+std::string StoredDescription() {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC resource = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10));
+  return std::string(static_cast<const char*>(LockResource(LoadResource(module, resource))),
+                     SizeofResource(module, resource));
+}
+
+// The description with its "SkinStream" holding `bytes` (count included).
+std::string WithStream(const std::string& description, const std::vector<std::uint8_t>& bytes) {
+  const std::size_t start = description.find("SkinStream = {");
+  const std::size_t end = description.find('}', start);
+  static const char* digits = "0123456789ABCDEF";
+  std::string hex = "SkinStream = {";
+  for (std::uint8_t b : bytes) {
+    hex += digits[b >> 4];
+    hex += digits[b & 15];
+  }
+  return description.substr(0, start) + hex + description.substr(end);
+}
+
+std::vector<std::uint8_t> Counted(const std::vector<std::uint8_t>& stream, std::uint32_t count) {
+  std::vector<std::uint8_t> out;
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(count >> (8 * i)));
+  for (std::uint8_t b : stream) out.push_back(b);
+  return out;
+}
+
+TEST(DamagedSkinTest, MainWindowWorksUnskinnedAndConverts) {
+  Application().Initialize();
+  // The stored stream, read back out of the stored description.
+  const std::string stored = StoredDescription();
+  std::vector<std::uint8_t> skin;
+  {
+    TForm1 probe(nullptr);
+    skin = probe.SkinData1->SkinStream();
+  }
+  ASSERT_GT(skin.size(), 1000u);
+  auto flipped = skin;
+  for (std::size_t i = 16; i < flipped.size(); i += 5) flipped[i] ^= 0xA5;
+  const std::string ini = "[Colours]\n";
+  auto archive = BuildSkinArchive(40000, {{"s.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())}});
+  archive[0] = 0x11;
+  const auto unknown = CompressSkinStream(archive);
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> stream;
+    bool message;
+  };
+  const Case cases[] = {
+      {"empty", Counted({}, 0), false},
+      {"count above the bytes", Counted(skin, static_cast<std::uint32_t>(skin.size()) + 10), false},
+      {"flipped bytes", Counted(flipped, static_cast<std::uint32_t>(flipped.size())), false},
+      {"unknown format", Counted(unknown, static_cast<std::uint32_t>(unknown.size())), true},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<TForm1> form;
+    {
+      MessageBoxCatcher catcher;
+      form = std::make_unique<TForm1>(nullptr, WithStream(stored, c.stream));
+      PumpUntil([&] { return catcher.seen; }, c.message ? 5000 : 0);
+      EXPECT_EQ(catcher.seen, c.message) << c.name;
+      if (c.message) {
+        EXPECT_EQ(catcher.text, L"This is Older Skin File\rPlease update to new version !");
+      }
+    }
+    EXPECT_FALSE(form->SkinData1->Active()) << c.name;
+    form->Show();
+    PumpPending();
+    TSkinManage* manager = TSkinManage::Current();
+    ASSERT_NE(manager, nullptr);
+    EXPECT_EQ(manager->FindFormSkinner(form->Handle()), nullptr) << c.name;
+    EXPECT_EQ(SendMessageW(form->Handle(), 0x3523, 0, 0), 0) << c.name;
+    form->Memo2->SetText(L"http://example.com/a.zip");
+    SendMessageW(form->Button2->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form->Memo1->GetText(), L"thunder://QUFodHRwOi8vZXhhbXBsZS5jb20vYS56aXBaWg==") << c.name;
+    form->Memo2->SetText(L"");
+    SendMessageW(form->Button1->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form->Memo2->GetText(), L"http://example.com/a.zip") << c.name;
+    form.reset();
+    PumpPending();
+  }
 }
 
 }  // namespace
