@@ -66,6 +66,29 @@ std::vector<std::size_t> TNcObjects::MouseLeave(std::size_t index) {
   return repaint;
 }
 
+TNcEvent TNcObjects::MoveOver(std::optional<std::size_t> under) {
+  TNcEvent event;
+  if (under) {
+    event.Repaint = MouseEnter(*under);
+    event.Consumed = true;
+  } else if (hot_) {
+    if (Valid(*hot_)) Leave(*hot_, event.Repaint);
+    hot_.reset();
+  }
+  return event;
+}
+
+TNcEvent TNcObjects::ReleaseOver(std::optional<std::size_t> under, std::size_t titleButtons) {
+  TNcEvent event;
+  if (!under) return event;
+  event.Consumed = true;
+  if (*under < titleButtons && hot_ == *under) {
+    event.Repaint = MouseUp(*under);
+    event.Act = true;
+  }
+  return event;
+}
+
 std::vector<std::size_t> TNcObjects::HoverCheck(TPoint cursor, bool menuTracking) {
   std::vector<std::size_t> repaint;
   if (menuTracking || !hot_) return repaint;

@@ -21,6 +21,15 @@ struct TNcObject {
   bool Enabled = true;
 };
 
+// What a non-client mouse message leads to: the objects to repaint, whether the message is
+// consumed (answered 0, not passed to the default procedure), and whether the released
+// title button's action runs.
+struct TNcEvent {
+  std::vector<std::size_t> Repaint;
+  bool Consumed = false;
+  bool Act = false;
+};
+
 class TNcObjects {
  public:
   // Rebuilt objects: all in state 0 and enabled, nothing hot.
@@ -39,6 +48,13 @@ class TNcObjects {
   std::vector<std::size_t> MouseUp(std::size_t index);
   std::vector<std::size_t> MouseEnter(std::size_t index);
   std::vector<std::size_t> MouseLeave(std::size_t index);
+
+  // A mouse move over `under` (or over no object): entering it, or leaving the hot object and
+  // letting the default procedure have the message.
+  TNcEvent MoveOver(std::optional<std::size_t> under);
+  // A release over `under`: only the pressed (hot) title button, one of the first
+  // `titleButtons` objects, comes up and acts; a release elsewhere does nothing.
+  TNcEvent ReleaseOver(std::optional<std::size_t> under, std::size_t titleButtons);
 
   // The hover check: a hot object the cursor (frame coordinates) has left gets MouseLeave and
   // nothing stays hot. Nothing happens while a menu bar drop-down is tracked.
