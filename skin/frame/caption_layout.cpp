@@ -14,6 +14,12 @@ std::wstring CaptionText(std::wstring_view windowText) {
   return text;
 }
 
+TCaptionStyle CaptionStyleOf(const TDataSkinTitle& title, int dpi) {
+  return {ScalePixel(title.Margins.Left, dpi),  ScalePixel(title.Margins.Top, dpi),
+          ScalePixel(title.Margins.Right, dpi), title.TextAlignment,
+          ScalePixel(title.TextBackLeft, dpi),  ScalePixel(title.TextBackRight, dpi)};
+}
+
 namespace {
 
 // The horizontal offset of the measured rectangle (width w) in a title TW wide. Divisions

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "runtime/types.h"
+#include "skin/data/skin_objects.h"
 #include "skin/frame/frame_kinds.h"
 
 namespace varnelta::frame {
@@ -24,6 +25,9 @@ struct TCaptionStyle {
   int TextBackLeft = 0;
   int TextBackRight = 0;
 };
+
+// The Title element's fields at `dpi`.
+TCaptionStyle CaptionStyleOf(const TDataSkinTitle& title, int dpi);
 
 struct TCaptionFacts {
   TRect TitleRect;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "skin/frame/frame_codes.h"
 
 namespace varnelta::frame {
@@ -19,6 +21,22 @@ TEST(CaptionLayoutTest, CaptionTextHasOneBlankBeforeAndTwoAfter) {
   EXPECT_EQ(CaptionText(L"Varnelta"), L" Varnelta  ");
   EXPECT_EQ(CaptionText(L"\u63D0\u793A"), L" \u63D0\u793A  ");
   EXPECT_EQ(CaptionText(L""), L"   ");
+}
+
+TEST(CaptionLayoutTest, StyleFromTheTitleElementAtTheScreensDpi) {
+  TDataSkinTitle title("Title");
+  title.Margins = {6, 3, 10, 99};
+  title.TextAlignment = 2;
+  title.TextBackLeft = 8;
+  title.TextBackRight = 12;
+  const TCaptionStyle at96 = CaptionStyleOf(title, 96);
+  EXPECT_EQ((std::array{at96.TextShift, at96.TextShiftVert, at96.TextRightClip, at96.TextAlignment,
+                        at96.TextBackLeft, at96.TextBackRight}),
+            (std::array{6, 3, 10, 2, 8, 12}));
+  const TCaptionStyle at144 = CaptionStyleOf(title, 144);
+  EXPECT_EQ((std::array{at144.TextShift, at144.TextShiftVert, at144.TextRightClip,
+                        at144.TextAlignment, at144.TextBackLeft, at144.TextBackRight}),
+            (std::array{9, 5, 15, 2, 12, 18}));
 }
 
 TEST(CaptionLayoutTest, AlignmentsLeftToRightAndRightToLeft) {
