@@ -2,13 +2,40 @@
 
 #include <commctrl.h>
 
-#include "skin/data/win32/skin_manage.h"
 #include "skin/data/skin_types.h"
+#include "skin/data/win32/skin_manage.h"
+#include "skin/data/win32/skin_platform.h"
+#include "skin/frame/caption_layout.h"
+#include "skin/frame/dpi_scale.h"
+#include "skin/frame/frame_input.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/frame_pieces.h"
+#include "skin/frame/region_rects.h"
+#include "skin/frame/win32/region_build.h"
 
 namespace varnelta {
 
 namespace {
 constexpr UINT_PTR kFrameSubclassId = 0x5346;  // "SF"
+// The runtime's control messages the frame reads.
+constexpr UINT kCmDialogChar = 0xB006;
+constexpr UINT kCmMenuChanged = 0xB031;
+// The window moved to a screen of another DPI (WM_DPICHANGED).
+constexpr UINT kDpiChanged = 0x02E0;
+
+// The desktop compositor draws its own frame around a window unless told not to; a skinned
+// window draws its frame itself.
+void SetCompositorFrame(HWND window, bool enabled) {
+  using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  static const SetAttribute set = [] {
+    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+    return dwm ? reinterpret_cast<SetAttribute>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
+               : nullptr;
+  }();
+  if (!set) return;
+  const DWORD policy = enabled ? 0 /* use the window style */ : 1 /* disabled */;
+  set(window, 2 /* non-client rendering policy */, &policy, sizeof policy);
+}
 }  // namespace
 
 const TClassInfo& TWinSkinForm::StaticClass() {
@@ -18,7 +45,10 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 
 TWinSkinForm::TWinSkinForm(TSkinManage& manager, HWND window, HINSTANCE moduleMarker, std::wstring className)
     : TComponent(nullptr), manager_(manager), FHandle(window), FModule(moduleMarker),
-      FClassName(std::move(className)) {}
+      FClassName(std::move(className)) {
+  FClassNameA.assign(FClassName.begin(), FClassName.end());
+  FDoubleClickTime = static_cast<int>(GetDoubleClickTime());
+}
 
 TWinSkinForm::~TWinSkinForm() {
   // Whatever state it is in, nothing of the skinner stays reachable from the window.
@@ -26,31 +56,123 @@ TWinSkinForm::~TWinSkinForm() {
   ReleaseControls();
 }
 
+frame::TWindowFacts TWinSkinForm::WindowFacts() const {
+  frame::TWindowFacts facts;
+  facts.Style = static_cast<std::uint32_t>(GetWindowLongPtrW(FHandle, GWL_STYLE));
+  facts.ExStyle = static_cast<std::uint32_t>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE));
+  facts.ClassName = FClassNameA;
+  facts.HasSystemMenu = FSystemMenu != nullptr;
+  facts.HasOwner = GetWindow(FHandle, GW_OWNER) != nullptr;
+  facts.HasMdiClient = FindWindowExW(FHandle, nullptr, L"MDIClient", nullptr) != nullptr;
+  const TPlatformVersion& version = RecordedVersion();
+  facts.PlatformNt = version.IsNT;
+  facts.MajorVersion = static_cast<int>(version.Major);
+  facts.MinorVersion = static_cast<int>(version.Minor);
+  return facts;
+}
+
 void TWinSkinForm::AttachForm(TSkinData* data, TCustomForm* form) {
   FForm = form;
   if (data && data->OnBeforeSkinForm) data->OnBeforeSkinForm(form, FHandle, FClassName);
+  if (data && InSet(data->SkinControls(), xcMenuItem)) SetEnumProp(form, "AutoScroll", "False");
   AttachWindow(data);
+  if (FSkinFrame && !formHooked_) {
+    FOldFormWndProc = form->WindowProc;
+    form->WindowProc = [this](TMessage& message) { FormHook(message); };
+    formHooked_ = true;
+  }
+  FSavedColor = form->Color();
+  if (data) form->SetColor(data->Skin().Colours[kColourButtonFace]);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* data) {
   if (subclassed_) return;
-  FSkinData = data;
   manager_.FrameAttaching();
-  const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
-  FIsChild = (style & WS_CHILD) != 0;
-  FUnicode = IsWindowUnicode(FHandle) != FALSE;
+  FSkinData = data;
+  FHoverTimer = std::make_unique<TTimer>(nullptr);
+  FHoverTimer->SetEnabled(false);
+  FHoverTimer->SetInterval(250);
+  FHoverTimer->SetOnTimer({"HoverEnd", [this](TComponent*) { TFrameInput(*this).HoverCheck(); }});
+  // A frame is drawn only from a skin that has a title picture; without one the system's frame
+  // stays and only the controls are skinned.
+  FSkinFrame = data && InSet(data->SkinControls(), xcMainMenu) && !data->Skin().BorderTop->Image.Empty();
   FSystemMenu = GetSystemMenu(FHandle, FALSE);
-  // The subclass chain calls on in the window's own character set.
+  const frame::TWindowFacts facts = WindowFacts();
+  FRightToLeft = (facts.ExStyle & WS_EX_LEFTSCROLLBAR) != 0;
+  FIsChild = (facts.Style & WS_CHILD) != 0;
+  FOwnerWnd = GetWindow(FHandle, GW_OWNER);
+  FBorderIcons = frame::BorderIconsOf(facts);
+  ReadShowState();
+  FSizeable = (facts.Style & WS_THICKFRAME) != 0;
+  FFormKind = frame::FormKindOf(facts);
+  if (FFormKind == frame::fkMdiChild && data && InSet(data->Options(), xoMDIChildBorder)) FSkinFrame = false;
+  FBorderKind = frame::BorderKindOf(facts);
+  FUnicode = IsWindowUnicode(FHandle) != FALSE;
+  FIsDialog = frame::IsDialogClass(FClassNameA);
+  if (manager_.HideWhileAttaching() && !FIsChild && FSkinFrame && FBorderKind != frame::bkNone) {
+    SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~WS_VISIBLE);
+  }
+  if (!RecordedVersion().IsNT && data) {
+    // The 95 family draws no owner-drawn system menu items: its system menu stays the system's.
+  }
   if (!SetWindowSubclass(FHandle, SubclassProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this))) return;
   subclassed_ = true;
-  // The frame itself stays the system's: the skinner starts running at once and only skins the
-  // window's controls.
-  FSkinFrame = false;
-  FState = fsRunning;
+  FDpi = Screen().PixelsPerInch();
+  if (data) {
+    const TCaptionFont& font = data->CaptionFont();
+    LOGFONTW logFont{};
+    logFont.lfHeight = font.Height;
+    logFont.lfWeight = font.Weight;
+    logFont.lfItalic = font.Italic ? TRUE : FALSE;
+    logFont.lfCharSet = static_cast<BYTE>(font.Charset);
+    lstrcpynW(logFont.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+    FCaptionFont.Reset(CreateFontIndirectW(&logFont));
+  }
+  if (FSkinFrame) {
+    ComputeMetrics();
+    SetCompositionFrame(true);
+  } else {
+    FState = fsRunning;
+  }
+}
+
+void TWinSkinForm::SetCompositionFrame(bool skinned) { SetCompositorFrame(FHandle, !skinned); }
+
+void TWinSkinForm::ComputeMetrics() {
+  if (!FSkinData || !FSkinData->SkinLoaded()) return;
+  FMetrics = frame::ComputeMetrics(FSkinData->Skin(), FBorderKind, 0, FDpi);
+  metricsComputed_ = true;
+  DropSysButtons();
+}
+
+void TWinSkinForm::DropSysButtons() {
+  FSysButtons.clear();
+  if (FSkinData) {
+    for (const auto& element : FSkinData->Skin().SysButtons) {
+      FSysButtons.push_back(frame::SysButtonFactsOf(*element, FDpi));
+    }
+  }
+  FObjects.Reset(FSysButtons.size());
+  ReloadIcon();
+}
+
+void TWinSkinForm::ReloadIcon() {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_BIG, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(FHandle, GCLP_HICONSM));
+  FIcon = icon;
+  FIconSize = GetSystemMetrics(SM_CXSMICON);
+}
+
+void TWinSkinForm::ReadShowState() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (GetWindowPlacement(FHandle, &placement)) FShowState = frame::ReadShowState(static_cast<int>(placement.showCmd));
 }
 
 void TWinSkinForm::ActivateFrame() {
   FSystemMenu = GetSystemMenu(FHandle, FALSE);
+  ReloadIcon();
   GetClientRect(FHandle, &FClientRect);
   RECT window{};
   GetWindowRect(FHandle, &window);
@@ -66,24 +188,194 @@ void TWinSkinForm::ActivateFrame() {
   } else {
     manager_.DispatchChildWindows(*this, FHandle);
   }
+  if (FSkinFrame && FState == fsAttached) {
+    if (MdiChild()) {
+      FState = fsResizing;
+      FitWindowToClient(false);
+      FState = fsRunning;
+      BuildRegion();
+    } else if (!FIsChild && FBorderKind != frame::bkNone && !Minimised()) {
+      FState = fsResizing;
+      FitWindowToClient(false);
+      FState = fsRunning;
+      if (Maximised()) {
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
+      } else {
+        BuildRegion();
+      }
+    }
+  }
   SendMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
   if (FSkinData && FSkinData->OnAfterSkinForm) FSkinData->OnAfterSkinForm(FForm, FHandle, FClassName);
   FState = fsRunning;
+  if (FSkinFrame) {
+    FActive = GetActiveWindow() == FHandle;
+    FHoverTimer->SetEnabled(FActive);
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  }
 }
 
+void TWinSkinForm::FitWindowToClient(bool useWindowClient) {
+  if (Maximised()) {
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
+    return;
+  }
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  if (FIsDialog || FState == fsReskinning || useWindowClient) GetClientRect(FHandle, &FClientRect);
+  frame::TFitClientFacts facts;
+  facts.UseWindowClient = useWindowClient;
+  facts.HasForm = FForm != nullptr;
+  if (FForm) facts.FormClient = {FForm->ClientWidth(), FForm->ClientHeight()};
+  facts.MdiChild = MdiChild();
+  facts.WindowClient = {FClientRect.left, FClientRect.top, FClientRect.right, FClientRect.bottom};
+  const frame::TSize client = frame::FitClientSize(facts, FMetrics);
+  frame::TSize size = frame::FitWindowSize(client, FMetrics);
+  if (FIsDialog && !useWindowClient) {
+    const std::wstring caption = frame::CaptionText(GetWindowTextAsWide(FHandle));
+    TWindowDC screen(nullptr);
+    TSelectObject font(screen.Get(), FCaptionFont.Get());
+    RECT measured{0, 0, 0, 0};
+    DrawTextWide(screen.Get(), caption, measured, 0xD00 | DT_CALCRECT);
+    const TDataSkinTitle& title = *FSkinData->Skin().Title;
+    const frame::TDialogWidth fitted = frame::FitDialogToCaption(
+        size.Width, measured.right, ScalePixel(title.Margins.Left, FDpi), ScalePixel(title.Margins.Right, FDpi));
+    if (fitted.ChildShift > 0) {
+      for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(child, nullptr, r.left + fitted.ChildShift, r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
+      }
+    }
+    size.Width = fitted.Width;
+  }
+  // The first fit of a centred form or of a system dialog keeps the window's centre, so it ends
+  // centred with its final size; later fits keep the top left corner.
+  const bool centred = FIsDialog || (FForm && (FForm->Position() == poScreenCenter || FForm->Position() == poDesktopCenter));
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+  TPoint topLeft{window.left, window.top};
+  if (firstFit_ && centred && !FIsChild) {
+    topLeft = frame::CentredTopLeft({window.left, window.top, window.right, window.bottom}, size);
+  } else {
+    flags |= SWP_NOMOVE;
+  }
+  firstFit_ = false;
+  SetWindowPos(FHandle, nullptr, topLeft.X, topLeft.Y, size.Width, size.Height, flags);
+}
+
+void TWinSkinForm::SetSysMenuStyle(bool remove) {
+  if (FBorderIcons & frame::kIconStyleLeftAlone) return;
+  const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+  LONG_PTR next = style;
+  if (remove) next &= ~WS_SYSMENU;
+  if (!remove && FSystemMenu) next |= WS_SYSMENU;
+  if (next != style) SetWindowLongPtrW(FHandle, GWL_STYLE, next);
+}
+
+void TWinSkinForm::BuildRegion() {
+  if (!FSkinData) return;
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  frame::TRegionFacts facts;
+  facts.Window = {window.right - window.left, window.bottom - window.top};
+  facts.RegionSize = {FRegionSize.cx, FRegionSize.cy};
+  facts.HasRegion = FHasRegion;
+  facts.MdiChild = MdiChild();
+  facts.MinimisedMdiChild = MdiChild() && Minimised();
+  facts.Reskinning = FState == fsReskinning;
+  facts.SkinFrame = FSkinFrame;
+  facts.WindowDestroyed = FState == fsWindowDestroyed;
+  const TSkinElements& skin = FSkinData->Skin();
+  facts.Trans = {skin.BorderLeft->Trans != 0, skin.BorderRight->Trans != 0, skin.BorderTop->Trans != 0,
+                 skin.BorderBottom->Trans != 0};
+  facts.TopPieceEmpty = skin.BorderTop->Image.Empty();
+  facts.BorderKind = FBorderKind;
+  const frame::TRegionPlan plan = frame::PlanRegion(facts, FMetrics);
+  if (!plan.Build) return;
+  std::vector<TRect> rects;
+  if (plan.WholeWindow) {
+    rects.push_back({0, 0, facts.Window.Width, facts.Window.Height});
+  } else {
+    FRegionSize = {facts.Window.Width, facts.Window.Height};
+    TFramePainter painter(*this);
+    std::vector<TBitmap> pictures(static_cast<std::size_t>(plan.PieceCount));
+    std::vector<TRegionPart> parts;
+    for (int i = 0; i < plan.PieceCount; ++i) {
+      const frame::TRegionPiece& piece = plan.Pieces[static_cast<std::size_t>(i)];
+      TRegionPart part{piece.Rect, nullptr};
+      if (piece.FromPixels) {
+        pictures[static_cast<std::size_t>(i)] = painter.PiecePicture(i, piece.Rect);
+        part.Picture = &pictures[static_cast<std::size_t>(i)];
+      }
+      parts.push_back(part);
+    }
+    rects = CollectRegionRects(plan.Client, parts);
+  }
+  TRegionHandle region = gdi::CreateRegionFromRects(rects);
+  // The window owns a region once it has taken it.
+  if (region.HandOver(FHandle, true)) FHasRegion = true;
+}
+
+void TWinSkinForm::RemoveRegion(bool redraw) {
+  if (!FHasRegion) return;
+  SetWindowRgn(FHandle, nullptr, redraw ? TRUE : FALSE);
+  FHasRegion = false;
+  FRegionSize = {};
+}
+
+void TWinSkinForm::PaintFrame(HDC dc) { TFramePainter(*this).PaintFrame(dc); }
+
 void TWinSkinForm::DetachFrame(bool full) {
-  (void)full;  // the frame is the system's: nothing of it to give back
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  if (!subclassed_) {
+    ReleaseControls();
+    return;
+  }
+  if (formHooked_ && FForm) FForm->WindowProc = std::move(FOldFormWndProc);
+  formHooked_ = false;
   RemoveSubclass();
   ReleaseControls();
+  if (!full) return;
+  if (FForm && FState != fsDestroying) FForm->SetColor(FSavedColor);
+  if (!FSkinFrame) {
+    if (FForm) FForm->Invalidate();
+    return;
+  }
+  SetSysMenuStyle(false);
+  SetCompositionFrame(false);
+  if (FState != fsDestroying && (MdiChild() || !FIsChild) && !IsIconic(FHandle)) {
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    const int w = window.right - window.left - FMetrics.Left - FMetrics.Right + FOldFrameSize.cx;
+    const int h = window.bottom - window.top - FMetrics.Title - FMetrics.Bottom - FMetrics.MenuBar + FOldFrameSize.cy;
+    SetWindowPos(FHandle, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+  }
+  RemoveRegion(MdiChild());
 }
 
 void TWinSkinForm::ReskinFrame() {
-  const int previous = FState;
-  FState = fsReskinning;
+  if (FForm && FSkinData) {
+    const TColor face = FSkinData->Skin().Colours[kColourButtonFace];
+    FForm->SetColor(face);
+    for (int i = 0; i < FForm->ComponentCount(); ++i) {
+      if (auto* owned = dynamic_cast<TCustomForm*>(FForm->Components(i))) owned->SetColor(face);
+    }
+  }
   for (const auto& skinner : FControls) {
     if (skinner->State() == scsAttached) skinner->SkinChanged();
   }
-  FState = previous == fsReskinning ? fsRunning : previous;
+  FState = fsReskinning;
+  if (FSkinFrame) {
+    ComputeMetrics();
+    FitWindowToClient(true);
+    BuildRegion();
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  SendMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
+  if (FSkinData && FSkinData->OnAfterSkinForm) FSkinData->OnAfterSkinForm(FForm, FHandle, FClassName);
+  FState = fsRunning;
 }
 
 void TWinSkinForm::FormDestroying() {
@@ -136,18 +428,126 @@ void TWinSkinForm::CallDefault(TMessage& message) {
   message.Result = DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
 }
 
-void TWinSkinForm::Dispatch(TMessage& message) {
+void TWinSkinForm::FormHook(TMessage& message) {
   switch (message.Msg) {
+    case WM_SETTEXT:
+      if (IsWindowVisible(FHandle) && FState == fsRunning) {
+        // The default handling draws the system's caption at once: keep the window invisible
+        // to it, then draw the skinned one.
+        const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+        SetWindowLongPtrW(FHandle, GWL_STYLE, style & ~WS_VISIBLE);
+        FOldFormWndProc(message);
+        SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) | WS_VISIBLE);
+        if (Minimised()) {
+          PaintFrame();
+        } else {
+          SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
+        }
+        return;
+      }
+      FOldFormWndProc(message);
+      return;
+    case kMsgReloadSkin: ReskinFrame(); return;
+    case kMsgPaintSkinnedFrame:
+      if (message.LParam == kSkinMagic) {
+        if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
+        message.Result = kSkinMagic;
+        return;
+      }
+      break;
+    case kMsgIsSkinnedForm: message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1; return;
+    case kCmDialogChar: break;  // the skinned menu bar answers accelerators
+    default: break;
+  }
+  FOldFormWndProc(message);
+}
+
+void TWinSkinForm::SizeChanged(TMessage& message) {
+  CallDefault(message);
+  FShowState = frame::ShowStateFromSize(message.WParam, FShowState);
+  if (Minimised()) return;
+  if (MdiChild() && !(FShowState == frame::ssNormal && !manager_.MDIChildMaximised())) return;
+  if (FState == fsRunning || FState == fsReskinning) BuildRegion();
+}
+
+void TWinSkinForm::NcCalcSize(TMessage& message) {
+  CallDefault(message);
+  if (!message.WParam) {
+    message.Result = 0;
+    return;
+  }
+  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
+  if ((MdiChild() && (Maximised() || Minimised())) || FBorderKind == frame::bkNone) {
+    params->rgrc[1] = params->rgrc[0];
+    message.Result = WVR_VALIDRECTS;
+    return;
+  }
+  const WINDOWPOS* pos = params->lppos;
+  const TRect window = pos ? TRect{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy}
+                           : TRect{params->rgrc[0].left, params->rgrc[0].top, params->rgrc[0].right,
+                                   params->rgrc[0].bottom};
+  const TRect client = frame::NcCalcClientRect(window, FMetrics);
+  params->rgrc[0] = {client.Left, client.Top, client.Right, client.Bottom};
+  params->rgrc[1] = params->rgrc[0];
+  message.Result = WVR_VALIDRECTS;
+}
+
+void TWinSkinForm::NcActivate(TMessage& message) {
+  FActive = LOBYTE(message.WParam) != 0;
+  if (FHoverTimer) FHoverTimer->SetEnabled(FActive);
+  if (MdiChild()) CallDefault(message);
+  if (!(MdiChild() && Maximised())) PaintFrame();
+  message.Result = 1;
+}
+
+void TWinSkinForm::Dispatch(TMessage& message) {
+  // Stage 1: always.
+  switch (message.Msg) {
+    case WM_NCPAINT:
+      if (FState == fsAttached) {
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_NCACTIVATE:
+      if (FState == fsAttached && !MdiChild()) {
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      CallDefault(message);
+      if (!FForm) {
+        SetBkMode(reinterpret_cast<HDC>(message.WParam), TRANSPARENT);
+        if (message.Msg == WM_CTLCOLORSTATIC) message.Result = reinterpret_cast<LRESULT>(TFramePainter(*this).FaceBrush());
+      }
+      return;
+    case WM_ERASEBKGND:
+      if (!FForm && FSkinData) {
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        FillRect(reinterpret_cast<HDC>(message.WParam), &client, TFramePainter(*this).FaceBrush());
+        message.Result = 1;
+        return;
+      }
+      CallDefault(message);
+      return;
     case WM_NCDESTROY:
       FState = fsDestroying;
-      RemoveSubclass();
-      ReleaseControls();
+      DetachFrame(false);
       message.Result = DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
       FState = fsWindowDestroyed;
       return;
+    case 0x00AE:  // the system's own caption painting of newer systems
+    case 0x00AF:
+      if (FSkinFrame) {
+        message.Result = 0;
+        return;
+      }
+      break;
     case WM_INITMENUPOPUP:
-      manager_.SetMenuKind(reinterpret_cast<HMENU>(message.WParam) == FSystemMenu ? kMenuKindSystem
-                                                                                    : kMenuKindBar);
+      manager_.SetMenuKind(reinterpret_cast<HMENU>(message.WParam) == FSystemMenu ? kMenuKindSystem : kMenuKindBar);
       CallDefault(message);
       return;
     case kMsgStartSkin: ActivateFrame(); return;
@@ -155,7 +555,101 @@ void TWinSkinForm::Dispatch(TMessage& message) {
       message.Result = 1;
       PostMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
       return;
-    case kMsgReloadSkin: ReskinFrame(); return;
+    case kMsgRepaintFrame:
+      if (FSkinFrame) {
+        PaintFrame();
+        return;
+      }
+      break;
+    case kMsgReloadSkin:
+      if (!FForm) {
+        ReskinFrame();
+        return;
+      }
+      break;
+    default: break;
+  }
+  if (!FSkinFrame) {
+    CallDefault(message);
+    return;
+  }
+  // Stage 2: the frame's own messages of a top-level window.
+  if (!MdiChild() && FIsChild) {
+    CallDefault(message);
+    return;
+  }
+  if (Stage2(message)) return;
+  // Stage 3: only once started, and not for a maximised MDI child.
+  if (FState == fsAttached || (MdiChild() && Maximised())) {
+    CallDefault(message);
+    return;
+  }
+  Stage3(message);
+}
+
+bool TWinSkinForm::Stage2(TMessage& message) {
+  TFrameInput input(*this);
+  switch (message.Msg) {
+    case WM_COMMAND: input.Command(message); return true;
+    case WM_WINDOWPOSCHANGED:
+      ReadShowState();
+      CallDefault(message);
+      return true;
+    case WM_SIZE: SizeChanged(message); return false;
+    case WM_ACTIVATE:
+      FActive = LOWORD(message.WParam) != WA_INACTIVE;
+      return false;
+    case WM_GETMINMAXINFO:
+      CallDefault(message);
+      ReadShowState();
+      return true;
+    case WM_SETICON:
+      CallDefault(message);
+      ReloadIcon();
+      return true;
+    case WM_SYSCOMMAND: input.SysCommand(message); return true;
+    case WM_SYSKEYDOWN: input.SysKeyDown(message); return true;
+    case kDpiChanged:
+      CallDefault(message);
+      FDpi = HIWORD(message.WParam);
+      ComputeMetrics();
+      FRegionSize = {};
+      FitWindowToClient(true);
+      BuildRegion();
+      return true;
+    case kCmMenuChanged:
+      if (FSkinData) FSkinData->SetNCPaintEnabled(false);
+      CallDefault(message);
+      if (FSkinData) FSkinData->SetNCPaintEnabled(true);
+      if (GetMenu(FHandle)) SetMenu(FHandle, nullptr);
+      return true;
+    default: return false;
+  }
+}
+
+void TWinSkinForm::Stage3(TMessage& message) {
+  TFrameInput input(*this);
+  switch (message.Msg) {
+    case WM_NCACTIVATE: NcActivate(message); return;
+    case WM_SIZE: BuildRegion(); return;  // already passed on in stage 2
+    case WM_NCCALCSIZE: NcCalcSize(message); return;
+    case WM_NCHITTEST: input.HitTest(message); return;
+    case WM_NCMOUSEMOVE: input.MouseMove(message); return;
+    case WM_NCLBUTTONDOWN: input.ButtonDown(message); return;
+    case WM_NCLBUTTONUP: input.ButtonUp(message); return;
+    case WM_NCLBUTTONDBLCLK: input.DoubleClick(message); return;
+    case WM_NCRBUTTONDOWN: input.RightButtonDown(message); return;
+    case WM_NCPAINT:
+      SetSysMenuStyle(true);
+      if (!FSkinData || FSkinData->NCPaintEnabled()) {
+        if ((MdiChild() && Maximised()) || FBorderKind == frame::bkNone) {
+          CallDefault(message);
+          return;
+        }
+        PaintFrame();
+      }
+      message.Result = 0;
+      return;
     default: CallDefault(message); return;
   }
 }

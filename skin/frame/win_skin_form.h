@@ -1,23 +1,36 @@
 // TWinSkinForm: the frame skinner, one per skinned top-level window. It takes over the window's
-// procedure (through the common controls' subclass chain, in the window's own character set),
-// starts when the skin manager's start message arrives, gives the window's controls their
-// skinners through the control dispatch and owns them. The skin manager owns the frame skinner.
+// procedure (through the common controls' subclass chain, in the window's own character set)
+// and, for a runtime form, the form's WindowProc; draws the whole non-client area from the skin
+// (borders, title bar, caption, title buttons), sets the frame metrics from the skin's frame
+// pictures, shapes the window by their magenta pixels, and gives the window's controls their
+// skinners through the control dispatch. The skin manager owns the frame skinner; the frame
+// skinner owns its control skinners.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/component.h"
 #include "runtime/form.h"
+#include "runtime/timer.h"
+#include "runtime/win_handles.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_kinds.h"
+#include "skin/frame/frame_metrics.h"
+#include "skin/frame/nc_objects.h"
+#include "skin/frame/sys_buttons.h"
 
 namespace varnelta {
 
 class TSkinManage;
+class TFramePainter;
+class TFrameInput;
 
 // Lifecycle states.
 enum TFrameState : int {
@@ -37,17 +50,19 @@ class TWinSkinForm : public TComponent {
 
   void AttachForm(TSkinData* data, TCustomForm* form);
   void AttachWindow(TSkinData* data);
-  // The start message: fetch what the window looks like now and skin its controls.
+  // The start message: fit the window to the skinned frame, shape it, skin its controls.
   void ActivateFrame();
-  // Gives the window back: `full` when the window lives on, else only the procedures and the
-  // control skinners.
+  // Gives the window back: `full` while the window lives on (size, colour, style, region);
+  // otherwise only the procedures, the timer and the control skinners.
   void DetachFrame(bool full);
-  // The skin changed: the control skinners reload it.
+  // The skin changed: metrics, buttons, controls and the frame follow.
   void ReskinFrame();
-  // Title bar buttons are rebuilt from the current skin at the next layout.
-  void DropSysButtons() {}
+  // Title bar buttons are rebuilt from the current skin at the next metrics computation.
+  void DropSysButtons();
   // The runtime form is being freed while its window still exists: let go of it now.
   void FormDestroying();
+  // Paints the whole non-client area into `dc`, or into the window's own DC.
+  void PaintFrame(HDC dc = nullptr);
 
   // Control skinner bookkeeping.
   TSkinControl* AddControl(std::unique_ptr<TSkinControl> skinner);
@@ -64,31 +79,95 @@ class TWinSkinForm : public TComponent {
   HINSTANCE ModuleMarker() const { return FModule; }
   int State() const { return FState; }
   bool SkinFrame() const { return FSkinFrame; }
+  const frame::TFrameMetrics& Metrics() const { return FMetrics; }
+  bool Active() const { return FActive; }
+  bool HasRegion() const { return FHasRegion; }
+  int Dpi() const { return FDpi; }
+  // The title bar buttons' objects (state, bounds, visibility), in the skin's order.
+  const frame::TNcObjects& SysButtonObjects() const { return FObjects; }
   // Released: its window is gone or it was let go; the manager frees it when it is not busy.
   bool Released() const { return FState == fsWindowDestroyed || released_; }
   void MarkReleased() { released_ = true; }
   bool Busy() const { return busy_ > 0; }
 
  private:
+  friend class TFramePainter;
+  friend class TFrameInput;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   void Dispatch(TMessage& message);
+  bool Stage2(TMessage& message);
+  void Stage3(TMessage& message);
+  void FormHook(TMessage& message);
   void CallDefault(TMessage& message);
   void ReleaseControls();
   void RemoveSubclass();
+  void ComputeMetrics();
+  void FitWindowToClient(bool useWindowClient);
+  void ReadShowState();
+  void SetSysMenuStyle(bool remove);
+  void BuildRegion();
+  void RemoveRegion(bool redraw);
+  void ReloadIcon();
+  void SizeChanged(TMessage& message);
+  void NcCalcSize(TMessage& message);
+  void NcActivate(TMessage& message);
+  void SetCompositionFrame(bool skinned);
+  frame::TWindowFacts WindowFacts() const;
+  bool Maximised() const { return FShowState == frame::ssMaximized; }
+  bool Minimised() const { return FShowState == frame::ssMinimized; }
+  bool MdiChild() const { return FFormKind == frame::fkMdiChild; }
 
   TSkinManage& manager_;
   HWND FHandle;
   HINSTANCE FModule;
   std::wstring FClassName;
+  std::string FClassNameA;
   TCustomForm* FForm = nullptr;
   TSkinData* FSkinData = nullptr;
+  TWndMethod FOldFormWndProc;
+  bool formHooked_ = false;
   HMENU FSystemMenu = nullptr;
+  HWND FOwnerWnd = nullptr;
   RECT FClientRect{};
   SIZE FOldFrameSize{};
+  TColor FSavedColor = clNone;
   bool FSkinFrame = false;
   bool FUnicode = true;
   bool FIsChild = false;
+  bool FIsDialog = false;
+  bool FRightToLeft = false;
+  bool FSizeable = false;
+  frame::TBorderKind FBorderKind = frame::bkSingle;
+  frame::TFormKind FFormKind = frame::fkOrdinary;
+  std::uint8_t FBorderIcons = 0;
+  frame::TShowState FShowState = frame::ssNormal;
+  frame::TFrameMetrics FMetrics;
+  bool metricsComputed_ = false;
+  int FDpi = 96;
+  bool FActive = true;
+  bool firstFit_ = true;
+  RECT FCaptionRect{};
+  int FRightButtonsExtent = 0;
+  SIZE FWindowSize{};
+  SIZE FRegionSize{};
+  bool FHasRegion = false;
+  // The title bar buttons: the skin's elements at the screen's DPI and their objects.
+  std::vector<frame::TSysButtonFacts> FSysButtons;
+  frame::TNcObjects FObjects;
+  std::unique_ptr<TTimer> FHoverTimer;
+  std::optional<std::uint32_t> FLastSysMenuClick;
+  int FDoubleClickTime = 500;
+  bool FMenuTracking = false;
+  bool systemMenuShown_ = false;
+  HICON FIcon = nullptr;
+  int FIconSize = 16;
+  TFontHandle FCaptionFont;
+  TBrushHandle faceBrush_;
+  // The frame edge pictures and the caption background at the window's DPI (the skin's own at 96).
+  std::array<TBitmap, 4> scaledEdges_;
+  TBitmap scaledTextBack_;
+  int scaledDpi_ = 0;
   int FState = fsAttached;
   std::vector<std::unique_ptr<TSkinControl>> FControls;
   bool subclassed_ = false;
