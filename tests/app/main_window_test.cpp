@@ -62,7 +62,10 @@ TEST_F(MainWindowTest, WindowClassCaptionSizeAndFrame) {
   EXPECT_EQ(client.bottom, 401);
   auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
   EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  // The skinned frame draws its own system menu and buttons: the style's system menu is out
+  // while it is shown, the menu itself is there.
+  EXPECT_FALSE(style & WS_SYSMENU);
+  EXPECT_NE(GetSystemMenu(w, FALSE), nullptr);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
@@ -72,8 +75,8 @@ TEST_F(MainWindowTest, WindowClassCaptionSizeAndFrame) {
   GetWindowRect(w, &r);
   EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-  // The background is the button-face colour, the font Tahoma with 11-pixel characters.
-  EXPECT_EQ(form->Color(), clBtnFace);
+  // The background is the skin's face colour, the font Tahoma with 11-pixel characters.
+  EXPECT_EQ(form->Color(), form->SkinData1->Skin().Colours[3]);
   EXPECT_EQ(form->Font()->Name(), L"Tahoma");
   EXPECT_EQ(form->Font()->Height(), -11);
   // Cannot be maximised or resized; can be minimised.
@@ -199,6 +202,10 @@ TEST_F(MainWindowTest, WritingTheLoadedFormGivesBackEveryStoredProperty) {
   std::string_view stored(static_cast<const char*>(LockResource(LoadResource(module, resource))),
                           SizeofResource(module, resource));
   TFormObject expected = ParseFormText(stored);
+  // Unskinned first: the skin gives the form its own colour while it is skinned.
+  form->SkinData1->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return form->Color() == clBtnFace; }));
+  form->SkinData1->SetActive(true);  // written as stored
   TFormObject written = ParseFormText(WriteComponentText(*form));
   std::vector<const TFormObject*> pending{&expected};
   int checked = 0;
