@@ -1,0 +1,263 @@
+// The skinned frame of the main window under the window system: metrics and centring from the
+// skin's own pictures, the window region, hit testing, the title buttons by mouse messages,
+// captions, the private messages, and handles over many re-skins.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/form1.h"
+#include "runtime/application.h"
+#include "runtime/handle_count.h"
+#include "skin/data/win32/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
+#include "tests/resources/skin_files.h"
+#include "tests/runtime/gui_test_util.h"
+
+namespace varnelta {
+namespace {
+
+using testing::PumpPending;
+using testing::PumpUntil;
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(std::filesystem::path(VARNELTA_SKIN_SOURCE_DIR) / name, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(std::filesystem::path(VARNELTA_SKIN_SOURCE_DIR) / name)), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
+}
+
+// A picture's width and height from its file header.
+std::pair<int, int> PictureSize(const std::string& name) {
+  const std::string text = ReadFile(name);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  auto read32 = [&](std::size_t at) {
+    return static_cast<int>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24);
+  };
+  return {read32(18), std::abs(read32(22))};
+}
+
+// The frame widths as the skin's sources give them: picture size per frame.
+struct TSourceMetrics {
+  int L, T, R, B;
+};
+TSourceMetrics SourceMetrics() {
+  testing::Description ini(ReadFile("varnelta.ini"));
+  auto frames = [&](const char* key) { return std::stoi(ini.Get("Personality", key).value_or("1")); };
+  return {PictureSize(*ini.Get("Personality", "Left")).first / frames("LeftFrame"),
+          PictureSize(*ini.Get("Personality", "Top")).second / frames("TopFrame"),
+          PictureSize(*ini.Get("Personality", "Right")).first / frames("RightFrame"),
+          PictureSize(*ini.Get("Personality", "Bottom")).second / frames("BottomFrame")};
+}
+
+class FrameSkinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    manager = TSkinManage::Current();
+    ASSERT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* f = manager->FindFormSkinner(form->Handle());
+      return f && f->State() == fsRunning && f->HasRegion();
+    }));
+    frame = manager->FindFormSkinner(form->Handle());
+    PumpPending();
+  }
+  void TearDown() override {
+    form.reset();
+    PumpPending();
+  }
+  RECT Window() const {
+    RECT r{};
+    GetWindowRect(form->Handle(), &r);
+    return r;
+  }
+  // A non-client message at a point of the window (window coordinates).
+  LRESULT Nc(UINT msg, int x, int y, WPARAM hit = HTCAPTION) {
+    const RECT r = Window();
+    return SendMessageW(form->Handle(), msg, hit, MAKELPARAM(r.left + x, r.top + y));
+  }
+  // The centre of title button `action`'s bounds.
+  POINT ButtonCentre(int action) {
+    const auto& objects = frame->SysButtonObjects().Objects();
+    const auto& elements = form->SkinData1->Skin().SysButtons;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+      if (elements[i]->Action == action && objects[i].Visible) {
+        return {(objects[i].Bounds.Left + objects[i].Bounds.Right) / 2, (objects[i].Bounds.Top + objects[i].Bounds.Bottom) / 2};
+      }
+    }
+    ADD_FAILURE() << "no visible button with action " << action;
+    return {0, 0};
+  }
+  int State(int action) {
+    const auto& objects = frame->SysButtonObjects().Objects();
+    const auto& elements = form->SkinData1->Skin().SysButtons;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+      if (elements[i]->Action == action && objects[i].Visible) return objects[i].ButtonState;
+    }
+    return -1;
+  }
+  std::unique_ptr<TForm1> form;
+  TSkinManage* manager = nullptr;
+  TWinSkinForm* frame = nullptr;
+};
+
+TEST_F(FrameSkinTest, MetricsCentreAndClientFollowTheSkinsPictures) {
+  const TSourceMetrics m = SourceMetrics();
+  const auto& metrics = frame->Metrics();
+  EXPECT_EQ(metrics.Left, m.L);
+  EXPECT_EQ(metrics.Title, m.T);
+  EXPECT_EQ(metrics.Right, m.R);
+  EXPECT_EQ(metrics.Bottom, m.B);
+  const RECT r = Window();
+  EXPECT_EQ(r.right - r.left, 586 + m.L + m.R);
+  EXPECT_EQ(r.bottom - r.top, 401 + m.T + m.B);
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+  POINT origin{0, 0};
+  ClientToScreen(form->Handle(), &origin);
+  EXPECT_EQ(origin.x - r.left, m.L);
+  EXPECT_EQ(origin.y - r.top, m.T);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+  // Shaped: the rounded top corners' magenta is outside, the client inside.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form->Handle(), region), ERROR);
+  RECT box{};
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right - box.left, r.right - r.left);
+  EXPECT_EQ(box.bottom - box.top, r.bottom - r.top);
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_FALSE(PtInRegion(region, r.right - r.left - 1, 0));
+  EXPECT_TRUE(PtInRegion(region, m.L + 10, m.T + 10));
+  EXPECT_TRUE(PtInRegion(region, (r.right - r.left) / 2, 1));
+  DeleteObject(region);
+
+  // Kept over minimise and restore.
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  PumpPending();
+  ShowWindow(form->Handle(), SW_RESTORE);
+  PumpPending();
+  const RECT again = Window();
+  EXPECT_EQ(again.right - again.left, r.right - r.left);
+  EXPECT_EQ(again.bottom - again.top, r.bottom - r.top);
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+}
+
+TEST_F(FrameSkinTest, HitTestGridAndPrivateMessages) {
+  const auto& m = frame->Metrics();
+  const RECT r = Window();
+  const int w = r.right - r.left;
+  struct Case {
+    int x, y;
+    LRESULT expected;
+  };
+  for (const Case& c : {Case{m.Left + 50, m.Title + 50, HTCLIENT}, Case{w / 2, m.Title / 2, HTCAPTION},
+                        Case{w / 2, 1, HTBORDER}, Case{1, m.Title + 100, HTBORDER}, Case{w - 2, m.Title + 100, HTBORDER}}) {
+    EXPECT_EQ(Nc(WM_NCHITTEST, c.x, c.y, 0), c.expected) << c.x << "," << c.y;
+  }
+  // No maximise box: the maximise button is never a snap target.
+  const POINT max = ButtonCentre(1);
+  EXPECT_EQ(Nc(WM_NCHITTEST, max.x, max.y, 0), HTCAPTION);
+
+  EXPECT_EQ(SendMessageW(form->Handle(), 0xBC4D, 0, 0x41A2), 0x41A2);
+  EXPECT_EQ(SendMessageW(form->Handle(), 0xBC4D, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(form->Handle(), 0xBC4B, 0, 0x41A2), 0x41A2);
+  SendMessageW(form->Handle(), 0x3502, 0, 0);
+  long regions = HandleCounter::Live(THandleKind::Region);
+  long fonts = HandleCounter::Live(THandleKind::Font);
+  long bitmaps = HandleCounter::Live(THandleKind::Bitmap);
+  long dcs = HandleCounter::Live(THandleKind::DC);
+  for (int i = 0; i < 100; ++i) SendMessageW(form->Handle(), 0x3401, 0, 0);
+  PumpPending();
+  const RECT after = Window();
+  EXPECT_EQ(after.right - after.left, r.right - r.left);
+  EXPECT_EQ(after.bottom - after.top, r.bottom - r.top);
+  EXPECT_LE(HandleCounter::Live(THandleKind::Region), regions);
+  EXPECT_LE(HandleCounter::Live(THandleKind::Font), fonts);
+  EXPECT_LE(HandleCounter::Live(THandleKind::Bitmap), bitmaps);
+  EXPECT_LE(HandleCounter::Live(THandleKind::DC), dcs);
+  EXPECT_TRUE(frame->HasRegion());
+}
+
+TEST_F(FrameSkinTest, TitleButtonsByMouseMessages) {
+  // Hover: hot, then normal again once the cursor is elsewhere.
+  const POINT close = ButtonCentre(0);
+  SetCursorPos(0, 0);
+  Nc(WM_NCMOUSEMOVE, close.x, close.y);
+  EXPECT_EQ(State(0), 3);
+  EXPECT_TRUE(PumpUntil([&] { return State(0) == 1; }, 3000));
+  // Press, leave, release elsewhere: nothing happens.
+  Nc(WM_NCLBUTTONDOWN, close.x, close.y);
+  EXPECT_EQ(State(0), 2);
+  const RECT r = Window();
+  Nc(WM_NCLBUTTONUP, (r.right - r.left) / 2, 10);
+  PumpPending();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  // The maximise button is drawn disabled and does nothing.
+  const POINT max = ButtonCentre(1);
+  Nc(WM_NCLBUTTONDOWN, max.x, max.y);
+  Nc(WM_NCLBUTTONUP, max.x, max.y);
+  PumpPending();
+  EXPECT_FALSE(IsZoomed(form->Handle()));
+  // Minimise, then restore.
+  const POINT min = ButtonCentre(2);
+  Nc(WM_NCLBUTTONDOWN, min.x, min.y);
+  Nc(WM_NCLBUTTONUP, min.x, min.y);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(form->Handle()) != FALSE; }));
+  ShowWindow(form->Handle(), SW_RESTORE);
+  PumpPending();
+  // Close by the close button.
+  SetForegroundWindow(form->Handle());
+  PumpPending();
+  const POINT again = ButtonCentre(0);
+  Nc(WM_NCLBUTTONDOWN, again.x, again.y);
+  Nc(WM_NCLBUTTONUP, again.x, again.y);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(form->Handle()); }));
+}
+
+TEST_F(FrameSkinTest, CaptionsAreReadBackExactly) {
+  const std::wstring chinese = L"迅雷链接转换 — Varnelta";
+  SetWindowTextW(form->Handle(), chinese.c_str());
+  PumpPending();
+  wchar_t text[100] = {};
+  GetWindowTextW(form->Handle(), text, 100);
+  EXPECT_EQ(std::wstring(text), chinese);
+  const std::wstring longCaption(200, L'链');
+  SetWindowTextW(form->Handle(), longCaption.c_str());
+  PumpPending();
+  EXPECT_EQ(GetWindowTextLengthW(form->Handle()), 200);
+}
+
+TEST_F(FrameSkinTest, UnskinGivesTheSystemFrameBack) {
+  form->SkinData1->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return manager->FindFormSkinner(form->Handle()) == nullptr; }));
+  PumpPending();
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(form->Handle(), region), ERROR);
+  DeleteObject(region);
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
+  form->SkinData1->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* f = manager->FindFormSkinner(form->Handle());
+    return f && f->HasRegion();
+  }));
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+}
+
+}  // namespace
+}  // namespace varnelta
