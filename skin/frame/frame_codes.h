@@ -66,7 +66,8 @@ inline constexpr std::uint32_t kMsgCustomVisible = 0x3515;   // is a custom-code
 
 // Caption text flags: measuring, and drawing left to right or right to left.
 inline constexpr std::uint32_t kCaptionMeasureFlags = 0x0D00;  // CALCRECT | NOCLIP | NOPREFIX
-inline constexpr std::uint32_t kCaptionDrawFlags = 0x8820;     // SINGLELINE | NOPREFIX | END_ELLIPSIS
-inline constexpr std::uint32_t kCaptionDrawFlagsRtl = 0x28822;  // ... | RIGHT | RTLREADING
+// SINGLELINE | NOPREFIX | END_ELLIPSIS
+inline constexpr std::uint32_t kCaptionDrawFlags = 0x8820;
+inline constexpr std::uint32_t kCaptionDrawFlagsRtl = 0x28822;  // the same with RIGHT, RTLREADING
 
 }  // namespace varnelta::frame

@@ -76,7 +76,9 @@ TButtonAction DoButtonAction(const TButtonActionFacts& f) {
 
 TDoubleClick NcDoubleClick(std::optional<int> button, TShowState state, std::uint8_t borderIcons,
                            bool mdiChild) {
-  if (button) return {ShowsWindowIcon(*button) ? TDoubleClickKind::CloseWindow : TDoubleClickKind::Nothing, {}};
+  if (button)
+    return {ShowsWindowIcon(*button) ? TDoubleClickKind::CloseWindow : TDoubleClickKind::Nothing,
+            {}};
   if (state != ssNormal) return {TDoubleClickKind::Show, DoRestore()};
   if (borderIcons & kIconMaximize) return {TDoubleClickKind::Show, ToggleMaximize(state, mdiChild)};
   return {};

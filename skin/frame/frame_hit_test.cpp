@@ -11,7 +11,8 @@ TPoint ClientToFrame(TPoint client, const TFrameMetrics& m, bool minimisedMdiChi
 }
 
 std::optional<TRect> SnapButtonBounds(std::span<const TSysButtonFacts> buttons,
-                                      std::span<const TNcObject> objects, std::uint8_t borderIcons) {
+                                      std::span<const TNcObject> objects,
+                                      std::uint8_t borderIcons) {
   if (!(borderIcons & kIconMaximize)) return std::nullopt;
   for (std::size_t k = 0; k < buttons.size() && k < objects.size(); ++k)
     if (RoleOf(buttons[k].Action) == TButtonRole::Maximize && objects[k].Visible &&

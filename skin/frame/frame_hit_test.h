@@ -31,7 +31,8 @@ struct THitFacts {
 // The bounds of the first visible maximise button (Action 1 or 22), when the window has a
 // maximise box (bit 0 of `borderIcons`); `objects` holds the buttons in the same order.
 std::optional<TRect> SnapButtonBounds(std::span<const TSysButtonFacts> buttons,
-                                      std::span<const TNcObject> objects, std::uint8_t borderIcons);
+                                      std::span<const TNcObject> objects,
+                                      std::uint8_t borderIcons);
 
 // The default answer stands unless it is HTNOWHERE or HTCAPTION; below the top rows (3 at
 // 96 DPI, scaled) the answer is HTCAPTION, and below the title with a menu bar HTMENU.

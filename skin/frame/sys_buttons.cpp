@@ -135,7 +135,8 @@ TButtonVisibility IsButtonVisible(const TSysButtonFacts& b, const TButtonWindow&
   return result;
 }
 
-std::optional<TRect> LayoutSysButton(const TSysButtonFacts& b, bool visible, const TButtonPlace& p) {
+std::optional<TRect> LayoutSysButton(const TSysButtonFacts& b, bool visible,
+                                     const TButtonPlace& p) {
   if (!visible || b.ImageEmpty) return std::nullopt;
   const int cw = b.CellWidth, ch = b.CellHeight;
   int left = 0, top = 0;

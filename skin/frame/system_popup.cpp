@@ -4,7 +4,9 @@
 
 namespace varnelta::frame {
 
-bool UsesFixedSystemMenu(bool platformNt, int majorVersion) { return platformNt && majorVersion < 5; }
+bool UsesFixedSystemMenu(bool platformNt, int majorVersion) {
+  return platformNt && majorVersion < 5;
+}
 
 std::vector<TSystemPopupItem> FixedSystemPopup(std::uint8_t borderIcons) {
   std::vector<TSystemPopupItem> items;

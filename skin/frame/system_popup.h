@@ -12,7 +12,13 @@
 namespace varnelta::frame {
 
 // Tags of the fixed menu.
-enum TFixedMenuTag : int { fmRestore = 0, fmMaximize = 1, fmMinimize = 2, fmClose = 3, fmSeparator = 100 };
+enum TFixedMenuTag : int {
+  fmRestore = 0,
+  fmMaximize = 1,
+  fmMinimize = 2,
+  fmClose = 3,
+  fmSeparator = 100,
+};
 
 struct TSystemPopupItem {
   std::wstring Caption;

@@ -71,7 +71,8 @@ TEST(FrameKindsTest, BorderIconsWithTheStyleLeftAloneOnVersionFiveZero) {
 }
 
 TEST(FrameKindsTest, FormKindAndShowStates) {
-  EXPECT_EQ(FormKindOf({.ExStyle = kExStyleMdiChild, .ClassName = {}, .HasMdiClient = true}), fkMdiChild);
+  EXPECT_EQ(FormKindOf({.ExStyle = kExStyleMdiChild, .ClassName = {}, .HasMdiClient = true}),
+            fkMdiChild);
   EXPECT_EQ(FormKindOf({.ClassName = {}, .HasMdiClient = true}), fkMdiFrame);
   EXPECT_EQ(FormKindOf({}), fkOrdinary);
 

@@ -53,7 +53,8 @@ TEST(FrameMetricsTest, FittedWindowAndClientSizes) {
   EXPECT_EQ(FitWindowSize({586, 401}, m), (TSize{595, 456}));
   EXPECT_EQ(FitWindowSize({0, 0}, {}), (TSize{0, 0}));
 
-  TFitClientFacts facts{.HasForm = true, .FormClient = {586, 420}, .WindowClient = {0, 0, 300, 200}};
+  TFitClientFacts facts{.HasForm = true, .FormClient = {586, 420},
+                        .WindowClient = {0, 0, 300, 200}};
   EXPECT_EQ(FitClientSize(facts, m), (TSize{586, 401}));  // the form's height held the menu bar
   facts.MdiChild = true;
   EXPECT_EQ(FitClientSize(facts, m), (TSize{586, 420}));
@@ -120,7 +121,8 @@ TEST(FramePiecesTest, PiecesOfAWindow) {
 
 TEST(FramePiecesTest, RegionPlan) {
   const TFrameMetrics m{4, 30, 5, 6, 0};
-  const TRegionFacts base{.Window = {200, 100}, .RegionSize = {}, .Trans = {true, true, true, true}};
+  const TRegionFacts base{.Window = {200, 100}, .RegionSize = {},
+                          .Trans = {true, true, true, true}};
 
   TRegionPlan plan = PlanRegion(base, m);
   ASSERT_TRUE(plan.Build);
