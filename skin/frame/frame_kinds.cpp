@@ -27,10 +27,11 @@ std::uint8_t BorderIconsOf(const TWindowFacts& facts) {
   if (facts.Style & kStyleMinimizeBox) icons |= kIconMinimize;
   if (facts.Style & kStyleMaximizeBox) icons |= kIconMaximize;
   if (facts.ExStyle & kExStyleContextHelp) icons |= kIconHelp;
-  // On a system of version x.0 above 4 the system menu style stays for application windows
-  // and unowned top-level windows.
+  // On Windows 2000 the system menu style stays for application windows and unowned top-level
+  // windows (the system's own caption buttons then answer the hit test). Later x.0 versions
+  // (6.0, 10.0) do not: there the system's invisible buttons would sit under the skin's.
   const bool mdiChild = (facts.ExStyle & kExStyleMdiChild) != 0;
-  if (facts.MajorVersion > 4 && facts.MinorVersion == 0 &&
+  if (facts.MajorVersion == 5 && facts.MinorVersion == 0 &&
       ((facts.PlatformNt && (facts.ExStyle & kExStyleAppWindow)) || (!facts.HasOwner && !mdiChild)))
     icons |= kIconStyleLeftAlone;
   return icons;

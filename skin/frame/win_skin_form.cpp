@@ -147,13 +147,20 @@ void TWinSkinForm::ComputeMetrics() {
 
 void TWinSkinForm::DropSysButtons() {
   FSysButtons.clear();
+  ReloadIcon();
   if (FSkinData) {
     for (const auto& element : FSkinData->Skin().SysButtons) {
-      FSysButtons.push_back(frame::SysButtonFactsOf(*element, FDpi));
+      frame::TSysButtonFacts button = frame::SysButtonFactsOf(*element, FDpi);
+      // The window icon button without a picture of its own shows the window's small icon.
+      if (frame::ShowsWindowIcon(button.Action) && button.ImageEmpty) {
+        button.CellWidth = button.CellHeight = FIconSize;
+        button.FrameCount = 1;
+        button.ImageEmpty = false;
+      }
+      FSysButtons.push_back(button);
     }
   }
   FObjects.Reset(FSysButtons.size());
-  ReloadIcon();
 }
 
 void TWinSkinForm::ReloadIcon() {

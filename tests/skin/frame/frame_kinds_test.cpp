@@ -48,7 +48,8 @@ TEST(FrameKindsTest, BorderIconsWithTheStyleLeftAloneOnVersionFiveZero) {
   };
   const IconCase cases[] = {
       {0x00CA0000, 0, false, false, true, 6, 1, 0x0A},  // the main window: Sys | Min
-      {0x00CF0000, 0, false, false, true, 10, 0, 0x1B},  // 10.0 is x.0 above 4 as well
+      {0x00CF0000, 0, false, false, true, 10, 0, 0x0B},  // later x.0 versions take the style out
+      {0x00CF0000, 0, false, false, true, 6, 0, 0x0B},
       {0x00CF0000, 0, false, false, true, 6, 2, 0x0B},
       {0x00C00000, kExStyleContextHelp, false, true, true, 6, 1, 0x04},
       {0x00C00000, 0, true, true, true, 6, 1, 0x08},  // a system menu handle without the style
