@@ -8,13 +8,10 @@
 namespace varnelta {
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsBase64Char(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '+' || c == '/'; }
-// Characters that can stand in a body as pasted: the alphabet, its URL-safe pair, "=" and
-// the "%" of an escape.
-bool IsBodyChar(char c) { return IsBase64Char(c) || c == '-' || c == '_' || c == '=' || c == '%'; }
+constexpr bool IsBase64Char(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '+' || c == '/'; }
 // Punctuation that closes a quotation, a bracket or a sentence around a pasted link; none of
 // it is ever part of Base64 text.
 bool IsCloser(char c) {
@@ -25,6 +22,31 @@ bool IsCloser(char c) {
     default:
       return false;
   }
+}
+
+// Classes of bytes in a body, so runs of plain Base64 characters go by a table look-up each.
+enum : unsigned char { kcOther, kcBase64, kcUrlSafe, kcPad, kcPercent, kcBlank };
+struct ClassTable {
+  std::array<unsigned char, 256> of{};
+  constexpr ClassTable() {
+    for (int c = 0; c < 256; ++c) {
+      const char ch = static_cast<char>(c);
+      of[static_cast<std::size_t>(c)] = IsBase64Char(ch)           ? kcBase64
+                                        : ch == '-' || ch == '_'   ? kcUrlSafe
+                                        : ch == '='                ? kcPad
+                                        : ch == '%'                ? kcPercent
+                                        : ch == ' ' || ch == '\t' ? kcBlank
+                                                                   : kcOther;
+    }
+  }
+};
+constexpr ClassTable kClasses;
+inline unsigned char ClassOf(char c) { return kClasses.of[static_cast<unsigned char>(c)]; }
+
+// The end of the run of plain Base64 characters from `i`.
+inline std::size_t SkipBase64(std::string_view s, std::size_t i) {
+  while (i < s.size() && ClassOf(s[i]) == kcBase64) ++i;
+  return i;
 }
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -103,9 +125,14 @@ std::string_view SkipOpeners(std::string_view line) {
 TLinkBody FindBody(std::string_view rest, bool strict) {
   std::size_t i = 0;
   bool padding = false;  // "=" seen: only more padding may follow in the body
+  // Characters that can stand in a body as pasted: the alphabet, its URL-safe pair, "=",
+  // the "%" of an escape, and blanks.
   while (i < rest.size()) {
+    if (!padding) i = SkipBase64(rest, i);
+    if (i == rest.size()) break;
     const char c = rest[i];
-    if (c == ' ' || c == '\t') {
+    const unsigned char type = ClassOf(c);
+    if (type == kcBlank) {
       if (padding) break;
       ++i;
       continue;
@@ -113,7 +140,7 @@ TLinkBody FindBody(std::string_view rest, bool strict) {
     const char unescaped = c == '%' ? Unescape(rest.substr(i)) : c;
     if (unescaped == '=') {
       padding = true;
-    } else if (!IsBodyChar(c) || padding) {
+    } else if (type == kcOther || padding) {
       break;
     }
     i += c == '%' && unescaped ? 3 : 1;
@@ -136,8 +163,16 @@ TLinkBody FindBody(std::string_view rest, bool strict) {
 
 TBodyCheck CleanBody(std::string_view body, std::string& base64, bool& padded) {
   base64.clear();
+  base64.reserve(body.size() + 3);
   padded = false;
   for (std::size_t i = 0; i < body.size(); ++i) {
+    const std::size_t run = SkipBase64(body, i);
+    if (run > i) {
+      if (padded) return bcNotBase64;
+      base64.append(body.substr(i, run - i));
+      i = run;
+      if (i == body.size()) break;
+    }
     char c = body[i];
     if (IsBlank(c)) continue;
     if (c == '%') {
