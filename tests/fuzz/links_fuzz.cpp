@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/codec/line_recognizer.h"
+#include "app/codec/link_codec.h"
 #include "app/codec/link_recognition.h"
 
 namespace {
