@@ -72,7 +72,8 @@ void EngineArgs(benchmark::internal::Benchmark* b) {
 // The raw mode's decoder over 1 MiB blocks, output cleared after each block as the command
 // line writes it out.
 void BM_RawLinkDecoder(benchmark::State& state) {
-  const std::string in = "qqdl://" + varnelta::EncodeBase64(Bytes(static_cast<std::size_t>(state.range(0))));
+  const std::string in =
+      std::string("qqdl://").append(varnelta::EncodeBase64(Bytes(static_cast<std::size_t>(state.range(0)))));
   std::string out;
   for (auto _ : state) {
     varnelta::TRawLinkDecoder decoder(varnelta::lkXuanfeng);
@@ -102,7 +103,7 @@ void BM_MakeOrdinaryLink(benchmark::State& state) {
 // One pasted line through the recognition, by kind.
 void BM_RecognizeLink(benchmark::State& state) {
   const int kind = static_cast<int>(state.range(0));
-  const std::string link = "\"" + *varnelta::MakeSpecialLink(kind, kAddress) + "\"";
+  const std::string link = std::string("\"").append(*varnelta::MakeSpecialLink(kind, kAddress)).append("\"");
   for (auto _ : state) benchmark::DoNotOptimize(varnelta::RecognizeLink(link, -1));
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
 }

@@ -86,10 +86,16 @@ inline void DecodeTableSteps(const std::uint8_t* in, std::size_t& g, std::size_t
     const std::uint32_t v = kPlaced.placed[0][c[0]] | kPlaced.placed[1][c[1]] | kPlaced.placed[2][c[2]] |
                             kPlaced.placed[3][c[3]];
     if (!(v & 0x80000000u)) {
-      const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
-                                     static_cast<std::uint8_t>(v), 0};
-      // One 4-byte store where the next group's bytes overwrite the fourth.
-      std::memcpy(out + written, bytes, written + 4 <= total * 3 ? 4 : 3);
+      if (written + 4 <= total * 3) {
+        // One 4-byte store; the next group's bytes overwrite the fourth.
+        const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+                                       static_cast<std::uint8_t>(v), 0};
+        std::memcpy(out + written, bytes, 4);
+      } else {
+        out[written] = static_cast<std::uint8_t>(v >> 16);
+        out[written + 1] = static_cast<std::uint8_t>(v >> 8);
+        out[written + 2] = static_cast<std::uint8_t>(v);
+      }
       written += 3;
       clean = true;
       continue;
