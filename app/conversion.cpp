@@ -1,5 +1,6 @@
 #include "app/conversion.h"
 
+#include "app/codec/line_recognizer.h"
 #include "app/codec/link_codec.h"
 
 namespace varnelta {
@@ -12,12 +13,14 @@ std::string_view Trim(std::string_view line) {
   return line;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+template <class Char>
+std::vector<std::basic_string_view<Char>> SplitAtBreaks(std::basic_string_view<Char> text) {
+  std::vector<std::basic_string_view<Char>> lines;
   std::size_t start = 0;
   for (;;) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
+    const Char breaks[] = {Char('\r'), Char('\n'), Char(0)};
+    std::size_t end = text.find_first_of(breaks, start);
+    if (end == std::basic_string_view<Char>::npos) {
       lines.push_back(text.substr(start));
       return lines;
     }
@@ -32,7 +35,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 std::optional<std::vector<std::string>> ConvertLines(TConversion conversion, int kind, std::string_view text) {
   if (LinkPrefix(kind).empty()) return std::nullopt;
   std::vector<std::string> results;
-  for (std::string_view line : SplitLines(text)) {
+  for (std::string_view line : SplitAtBreaks(text)) {
     line = Trim(line);
     if (line.empty()) {
       results.emplace_back();
@@ -45,6 +48,46 @@ std::optional<std::vector<std::string>> ConvertLines(TConversion conversion, int
     results.push_back(std::move(result));
   }
   return results;
+}
+
+std::vector<TLinkResult> DecodeLines(const std::vector<std::string>& lines, int kind) {
+  std::vector<TLinkResult> results;
+  results.reserve(lines.size());
+  TLineRecognizer recognizer(kind, [&results](const TLinkResult& r) { results.push_back(r); });
+  for (const std::string& line : lines) recognizer.Line(line);
+  recognizer.Finish();
+  return results;
+}
+
+bool IsSpecialLink(const TLinkResult& result) {
+  return result.scheme >= lsThunder && result.scheme <= lsThunderXl;
+}
+
+int FailedLines(const std::vector<TLinkResult>& results) {
+  int failed = 0;
+  for (const TLinkResult& r : results) failed += r.Ok() ? 0 : 1;
+  return failed;
+}
+
+namespace {
+std::wstring FailedSuffix(int failed) {
+  return failed > 0 ? L"（" + std::to_wstring(failed) + L" 行失败）" : std::wstring();
+}
+}  // namespace
+
+std::wstring CopiedStatus(int failed) { return L"已复制到剪贴板！" + FailedSuffix(failed); }
+
+std::wstring WatchStatus(int decoded, int failed) {
+  return L"已转换剪贴板中的 " + std::to_wstring(decoded) + L" 个链接" + FailedSuffix(failed);
+}
+
+std::vector<std::wstring_view> SplitWideLines(std::wstring_view text) { return SplitAtBreaks(text); }
+
+std::wstring_view TrimWideLine(std::wstring_view line) {
+  const auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; };
+  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+  return line;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

@@ -31,4 +31,11 @@ std::wstring ResultToText(std::string_view bytes) {
   return CodePageToWide(bytes, kLinkCodePage);
 }
 
+std::wstring AddressToText(std::string_view bytes, TCharset charset) {
+  if (charset == csUtf8) {
+    if (auto wide = Utf8ToWide(bytes)) return *wide;
+  }
+  return CodePageToWide(bytes, kLinkCodePage);
+}
+
 }  // namespace varnelta

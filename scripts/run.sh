@@ -28,6 +28,14 @@ exe=$root/$build/app/Varnelta.exe
 state=$root/build/run
 session=$root/cmake/wine-session.sh
 bash "$session" start "$state" >/dev/null
+# Windows' own zh-CN long date ("2026年12月8日"): Wine's adds the weekday, and the 141-pixel
+# clock pane would cut the time off after it. Written before the program starts, and saved.
+(
+  # shellcheck source=/dev/null
+  . "$state/env"
+  wine reg add 'HKCU\Control Panel\International' /v sLongDate /d "yyyy'年'M'月'd'日'" /f >/dev/null 2>&1
+  wineserver -w
+)
 
 if [ -n "${DISPLAY:-}" ]; then
   user_display=$DISPLAY

@@ -1,14 +1,13 @@
 #include "link_codec.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstring>
 
+#include "app/codec/base64_block.h"
+
 namespace varnelta {
 namespace {
-
-constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 constexpr std::string_view kThunderPrefix = "thunder://";
 constexpr std::string_view kThunderHead = "AA";
@@ -22,50 +21,11 @@ constexpr std::string_view kRayfilePrefix = "Rayfile://";
 constexpr std::string_view kHttp = "http://";
 constexpr std::string_view kRayfileTail = "|1249442";
 
+// Bytes of input encoded (or of output decoded) per slice of a large result.
+constexpr std::size_t kSlice = 3 << 14;
+
 // A FlashGet link's prefix is cut by position, whatever it says.
 constexpr std::size_t kFlashGetCut = 11;
-
-constexpr std::uint8_t kPad = 255;    // "=": the padding marker stored in a slot
-constexpr std::uint8_t kOther = 254;  // outside the alphabet: the slot keeps its value
-
-// Two Base64 characters for every 12-bit value, so three input bytes take two look-ups.
-struct PairTable {
-  std::array<std::uint16_t, 4096> pairs{};
-  constexpr PairTable() {
-    for (unsigned v = 0; v < 4096; ++v) {
-      const auto hi = static_cast<std::uint8_t>(kAlphabet[v >> 6]);
-      const auto lo = static_cast<std::uint8_t>(kAlphabet[v & 63]);
-      // Stored in memory order: first character in the lower-addressed byte.
-      pairs[v] = static_cast<std::uint16_t>(hi | (lo << 8));
-    }
-  }
-};
-constexpr PairTable kPairs;
-
-struct SextetTable {
-  std::array<std::uint8_t, 256> value{};
-  constexpr SextetTable() {
-    for (auto& v : value) v = kOther;
-    for (unsigned i = 0; i < 64; ++i) value[static_cast<std::uint8_t>(kAlphabet[i])] = static_cast<std::uint8_t>(i);
-    value['='] = kPad;
-  }
-};
-constexpr SextetTable kSextets;
-
-// For the fast path: each character's sextet pre-shifted to its place in a 24-bit group, with
-// bit 31 set for anything that is not an alphabet character (padding included).
-struct PlacedTable {
-  std::array<std::array<std::uint32_t, 256>, 4> placed{};
-  constexpr PlacedTable() {
-    for (unsigned place = 0; place < 4; ++place) {
-      for (unsigned c = 0; c < 256; ++c) {
-        const std::uint8_t s = kSextets.value[c];
-        placed[place][c] = s < 64 ? static_cast<std::uint32_t>(s) << (18 - 6 * place) : 0x80000000u;
-      }
-    }
-  }
-};
-constexpr PlacedTable kPlaced;
 
 inline std::uint8_t Byte(std::string_view s, std::size_t i) { return static_cast<std::uint8_t>(s[i]); }
 
@@ -79,19 +39,6 @@ inline bool HasHighByte(const char* p, std::size_t n) {
   return (any & 0x80) != 0;
 }
 
-
-// Three bytes to four characters: two look-ups of 12 bits each.
-inline char* EncodeBlocks(const std::uint8_t* in, std::size_t n, char* o) {
-  for (std::size_t i = 0; i + 3 <= n; i += 3, o += 4) {
-    const std::uint32_t v = (std::uint32_t{in[i]} << 16) | (std::uint32_t{in[i + 1]} << 8) | in[i + 2];
-    const std::uint16_t a = kPairs.pairs[v >> 12];
-    const std::uint16_t b = kPairs.pairs[v & 0xFFF];
-    std::memcpy(o, &a, 2);
-    std::memcpy(o + 2, &b, 2);
-  }
-  return o;
-}
-
 // `prefix` + Base64 of the concatenated `pieces` + `suffix`, in a single allocation: the
 // markers around an address never need a joined copy of their own.
 std::string EncodeJoined(std::string_view prefix, std::initializer_list<std::string_view> pieces,
@@ -100,31 +47,23 @@ std::string EncodeJoined(std::string_view prefix, std::initializer_list<std::str
   for (auto p : pieces) n += p.size();
   std::string out(prefix.size() + (n + 2) / 3 * 4 + suffix.size(), '\0');
   char* o = std::copy(prefix.begin(), prefix.end(), out.data());
-  std::uint8_t carry[3];
+  char carry[3];
   std::size_t c = 0;  // bytes waiting in `carry` for a whole group
   for (auto piece : pieces) {
-    const auto* in = reinterpret_cast<const std::uint8_t*>(piece.data());
     std::size_t i = 0;
-    while (c > 0 && c < 3 && i < piece.size()) carry[c++] = in[i++];
+    while (c > 0 && c < 3 && i < piece.size()) carry[c++] = piece[i++];
     if (c == 3) {
-      o = EncodeBlocks(carry, 3, o);
+      EncodeBase64Groups(carry, 3, o);
+      o += 4;
       c = 0;
     }
     const std::size_t bulk = (piece.size() - i) / 3 * 3;
-    o = EncodeBlocks(in + i, bulk, o);
-    for (i += bulk; i < piece.size(); ++i) carry[c++] = in[i];
+    EncodeBase64Groups(piece.data() + i, bulk, o);
+    o += bulk / 3 * 4;
+    for (i += bulk; i < piece.size(); ++i) carry[c++] = piece[i];
   }
-  if (c == 1) {
-    o[0] = kAlphabet[carry[0] >> 2];
-    o[1] = kAlphabet[(carry[0] & 3) << 4];
-    o[2] = '=';
-    o[3] = '=';
-    o += 4;
-  } else if (c == 2) {
-    o[0] = kAlphabet[carry[0] >> 2];
-    o[1] = kAlphabet[((carry[0] & 3) << 4) | (carry[1] >> 4)];
-    o[2] = kAlphabet[(carry[1] & 15) << 2];
-    o[3] = '=';
+  if (c > 0) {
+    EncodeBase64Tail(carry, c, o);
     o += 4;
   }
   std::copy(suffix.begin(), suffix.end(), o);
@@ -184,55 +123,42 @@ std::string Cut(std::string d, std::size_t dropFront, std::size_t dropBack) {
 
 }  // namespace
 
-std::string EncodeBase64(std::string_view bytes) { return EncodeJoined({}, {bytes}, {}); }
-
-std::string DecodeBase64(std::string_view text) {
-  const std::size_t groups = text.size() / 4;
-  std::string out(groups * 3, '\0');
-  const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
-  auto* o = reinterpret_cast<std::uint8_t*>(out.data());
-  std::size_t written = 0;
-  // The four slots live for the whole call; zero before the first group.
-  std::uint8_t s[4] = {0, 0, 0, 0};
-  std::size_t g = 0;
-  while (g < groups) {
-    // Fast path: runs of groups made only of alphabet characters need no slot bookkeeping.
-    // The last group is left to the careful path so the 4-byte store stays inside the buffer.
-    std::size_t start = g;
-    while (g + 1 < groups) {
-      const std::uint8_t* c = in + g * 4;
-      const std::uint32_t v = kPlaced.placed[0][c[0]] | kPlaced.placed[1][c[1]] |
-                              kPlaced.placed[2][c[2]] | kPlaced.placed[3][c[3]];
-      if (v & 0x80000000u) break;
-      // Big-endian order of the 24 bits; one 4-byte store, the fourth byte is overwritten next.
-      const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
-                                     static_cast<std::uint8_t>(v), 0};
-      std::memcpy(o + written, bytes, 4);
-      written += 3;
-      ++g;
-    }
-    if (g > start) {
-      const std::uint8_t* c = in + (g - 1) * 4;
-      for (int k = 0; k < 4; ++k) s[k] = kSextets.value[c[k]];
-    }
-    if (g == groups) break;
-    // Careful path: one group by the lenient rules.
-    const std::uint8_t* c = in + g * 4;
-    for (int k = 0; k < 4; ++k) {
-      const std::uint8_t v = kSextets.value[c[k]];
-      if (v != kOther) s[k] = v;
-    }
-    o[written++] = static_cast<std::uint8_t>((s[0] << 2) | (s[1] >> 4));
-    if (s[2] != kPad) {
-      o[written++] = static_cast<std::uint8_t>((s[1] << 4) | (s[2] >> 2));
-      if (s[3] != kPad) o[written++] = static_cast<std::uint8_t>((s[2] << 6) | s[3]);
-    }
-    ++g;
+// Both build their result a slice at a time, so only a slice that is about to be written is
+// ever zero-filled, and it is still in the cache when the codec overwrites it.
+std::string EncodeBase64(std::string_view bytes) {
+  std::string out;
+  out.reserve((bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  while (bytes.size() - i >= 3) {
+    const std::size_t take = std::min(kSlice, (bytes.size() - i) / 3 * 3);
+    const std::size_t at = out.size();
+    out.resize(at + take / 3 * 4);
+    EncodeBase64Groups(bytes.data() + i, take, out.data() + at);
+    i += take;
   }
-  out.resize(written);
+  if (i < bytes.size()) {
+    const std::size_t at = out.size();
+    out.resize(at + 4);
+    EncodeBase64Tail(bytes.data() + i, bytes.size() - i, out.data() + at);
+  }
   return out;
 }
 
+std::string DecodeBase64(std::string_view text) {
+  const std::size_t groups = text.size() / 4;
+  std::string out;
+  out.reserve(groups * 3);
+  // The four slots live for the whole call; zero before the first group.
+  TBase64Slots slots;
+  for (std::size_t g = 0; g < groups;) {
+    const std::size_t take = std::min(kSlice / 3, groups - g);
+    const std::size_t at = out.size();
+    out.resize(at + take * 3);
+    out.resize(at + DecodeBase64Groups(text.data() + g * 4, take, out.data() + at, slots));
+    g += take;
+  }
+  return out;
+}
 
 std::string RemoveAll(std::string_view text, std::string_view pattern) {
   std::string storage;
@@ -246,6 +172,23 @@ std::string_view LinkPrefix(int kind) {
     case lkXuanfeng: return kXuanfengPrefix;
     case lkRayfile: return kRayfilePrefix;
     default: return {};
+  }
+}
+
+std::optional<TLinkLayout> LinkLayout(int kind) {
+  switch (kind) {
+    case lkThunder:
+      return TLinkLayout{kThunderPrefix, kThunderHead, kThunderTail, {}, {}, 0, kThunderPrefix,
+                         kThunderHead.size(), kThunderTail.size(), {}};
+    case lkFlashGet:
+      return TLinkLayout{kFlashGetPrefix, kFlashGetMarker, kFlashGetMarker, kFlashGetEnd, {}, kFlashGetCut,
+                         kFlashGetPattern, kFlashGetMarker.size(), kFlashGetMarker.size(), {}};
+    case lkXuanfeng:
+      return TLinkLayout{kXuanfengPrefix, {}, {}, {}, {}, 0, kXuanfengPrefix, 0, 0, {}};
+    case lkRayfile:
+      return TLinkLayout{kRayfilePrefix, {}, kRayfileTail, {}, kHttp, 0, kRayfilePrefix, 0, kRayfileTail.size(), kHttp};
+    default:
+      return std::nullopt;
   }
 }
 

@@ -34,6 +34,22 @@ std::optional<std::string> MakeSpecialLink(int kind, std::string_view address);
 // Special link to ordinary address ("专2普"); no result for a kind outside 0 to 3.
 std::optional<std::string> MakeOrdinaryLink(int kind, std::string_view link);
 
+// How MakeSpecialLink builds a kind's link and MakeOrdinaryLink takes it apart, for code that
+// does the same a block at a time.
+struct TLinkLayout {
+  // Encoding: prefix + Base64(head + address + tail) + suffix, a leading `dropLeading` of the
+  // address left out.
+  std::string_view prefix, head, tail, suffix, dropLeading;
+  // Decoding: the first `linkCut` bytes dropped, every `pattern` removed, the decoded bytes cut
+  // by `headCut` and `tailCut` (nothing left when they meet), `addressPrefix` put before.
+  std::size_t linkCut;
+  std::string_view pattern;
+  std::size_t headCut, tailCut;
+  std::string_view addressPrefix;
+};
+// No layout for a kind outside 0 to 3.
+std::optional<TLinkLayout> LinkLayout(int kind);
+
 // The scheme prefix each kind writes ("thunder://", "flashget://", "qqdl://", "Rayfile://");
 // empty for a kind outside 0 to 3.
 std::string_view LinkPrefix(int kind);

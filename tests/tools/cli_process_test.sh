@@ -22,12 +22,22 @@ check "binary decode" "$(od -An -tx1 <"${TMPDIR:-/tmp}/varnelta-cli-$$.bin")" \
   "$(printf '%s' "$encoded" | run decode --raw | od -An -tx1)"
 rm -f "${TMPDIR:-/tmp}/varnelta-cli-$$.bin"
 
-out=$(printf 'Thunder://QUFhYmNaWg==\nnot a link\n' | "${cli[@]}" decode 2>"${TMPDIR:-/tmp}/varnelta-err-$$")
+printf 'Thunder://QUFhYmNaWg==\nnot a link\n' | "${cli[@]}" decode >"${TMPDIR:-/tmp}/varnelta-out-$$" \
+  2>"${TMPDIR:-/tmp}/varnelta-err-$$"
 status=$?
-check "auto decode output" $'abc\nnot a link' "$out"
+check "auto decode output: a failed line stays in place, empty" 'abc||' "$(tr '\n' '|' <"${TMPDIR:-/tmp}/varnelta-out-$$")"
+rm -f "${TMPDIR:-/tmp}/varnelta-out-$$"
 check "auto decode status" 1 "$status"
 check "auto decode report" "line 2: not a special link" "$(tr -d '\r' <"${TMPDIR:-/tmp}/varnelta-err-$$")"
 rm -f "${TMPDIR:-/tmp}/varnelta-err-$$"
+
+check "explain" $'1\tthunder\tgbk\tok|2\tunknown\t-\tnot a special link|' \
+  "$(printf 'thunder://QUFhYmNaWg==\r\nx\r\n' | run decode --explain | tr -d '\r' | tr '\n' '|')"
+# Raw mode over more than one block of input, both ways.
+head -c 1100000 /dev/urandom >"${TMPDIR:-/tmp}/varnelta-big-$$"
+check "raw round trip over blocks" "$(cksum <"${TMPDIR:-/tmp}/varnelta-big-$$")" \
+  "$(run encode --kind thunder --raw <"${TMPDIR:-/tmp}/varnelta-big-$$" | run decode --raw | cksum)"
+rm -f "${TMPDIR:-/tmp}/varnelta-big-$$"
 
 "${cli[@]}" encode --kind nine abc >/dev/null 2>&1
 check "usage error status" 2 "$?"

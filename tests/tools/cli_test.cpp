@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using varnelta::cli::Run;
 using varnelta::cli::Streams;
 
@@ -16,10 +18,19 @@ struct Result {
 
 Result Cli(std::vector<std::string> args, std::string input = {}) {
   Streams io;
-  bool read = false;
-  io.readInput = [&] { read = true; return input; };
-  const int status = Run(args, io);
-  return {status, io.out, io.err, read};
+  Result r{0, {}, {}, false};
+  std::size_t at = 0;
+  io.read = [&](char* buffer, std::size_t size) {
+    r.inputRead = true;
+    const std::size_t n = std::min(size, input.size() - at);
+    std::copy_n(input.data() + at, n, buffer);
+    at += n;
+    return n;
+  };
+  io.write = [&](std::string_view bytes) { r.out += bytes; };
+  io.error = [&](std::string_view text) { r.err += text; };
+  r.status = Run(args, io);
+  return r;
 }
 
 }  // namespace
@@ -70,14 +81,15 @@ TEST(Cli, AutoDecodingReadsThePrefixInAnyCase) {
 }
 
 TEST(Cli, AutoDecodingReportsItemsWithoutAKnownPrefix) {
+  // An ordinary address passes unchanged; a line without a scheme gives an empty line.
   const Result r = Cli({"decode"}, "qqdl://YWJj\nhttp://x\n\nYWJj\n");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "abc\nhttp://x\n\nYWJj\n");
-  EXPECT_EQ(r.err, "line 2: not a special link\nline 4: not a special link\n");
-  const Result args = Cli({"decode", "qqdl://YWJj", "ed2k://x"});
+  EXPECT_EQ(r.out, "abc\nhttp://x\n\n\n");
+  EXPECT_EQ(r.err, "line 4: not a special link\n");
+  const Result args = Cli({"decode", "qqdl://YWJj", "ed2k://x", "x://y"});
   EXPECT_EQ(args.status, 1);
-  EXPECT_EQ(args.err, "line 2: not a special link\n");
-  // With a kind given there is no prefix check.
+  EXPECT_EQ(args.err, "line 3: not a special link\n");
+  // With a kind given, a line without a scheme is read as that kind.
   EXPECT_EQ(Cli({"decode", "--kind", "qqdl", "YWJj"}).status, 0);
 }
 
@@ -92,6 +104,12 @@ TEST(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
       {"decode", "--kind", "ed2k"},
       {"decode", "--fast", "x"},
       {"encode", "--kind", "qqdl", "--raw", "a", "b"},
+      {"encode", "--kind", "qqdl", "--explain", "a"},
+      {"encode", "--kind", "qqdl", "--charset", "utf8", "a"},
+      {"decode", "--charset", "latin1", "a"},
+      {"decode", "--charset"},
+      {"decode", "--raw", "--explain"},
+      {"decode", "--raw", "--charset=gbk"},
   };
   for (const auto& args : bad) {
     const Result r = Cli(args);

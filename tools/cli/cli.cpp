@@ -5,6 +5,9 @@
 #include <string_view>
 
 #include "app/codec/link_codec.h"
+#include "line_mode.h"
+#include "options.h"
+#include "raw_mode.h"
 
 namespace varnelta::cli {
 namespace {
@@ -13,7 +16,8 @@ constexpr std::string_view kVersion = "varnelta-cli 0.1.0\n";
 
 constexpr std::string_view kUsage =
     "usage: varnelta-cli encode --kind KIND [--raw] [ADDRESS ...]\n"
-    "       varnelta-cli decode [--kind KIND|auto] [--raw] [LINK ...]\n"
+    "       varnelta-cli decode [--kind KIND|auto] [--explain] [--charset gbk|utf8] [LINK ...]\n"
+    "       varnelta-cli decode [--kind KIND|auto] --raw [LINK]\n"
     "       varnelta-cli --help | --version\n";
 
 constexpr std::string_view kHelp =
@@ -21,25 +25,27 @@ constexpr std::string_view kHelp =
     "Rayfile, and special links back to addresses.\n"
     "\n"
     "KIND is thunder, flashget, qqdl (or xuanfeng), rayfile, or the number 0 to 3.\n"
-    "encode needs a kind; decode reads it from each link's prefix unless --kind is given.\n"
     "\n"
-    "Each argument is one item; without arguments, standard input is read line by line.\n"
-    "Blanks and tabs around a line are dropped, each non-empty line is converted on its own,\n"
-    "and an empty line stays empty. With --raw the whole input (all of standard input, or the\n"
-    "single argument) is converted as one byte string and the result is written as it is.\n"
+    "Each argument is one line; without arguments, standard input is read line by line, and\n"
+    "line N of the output is the result for line N of the input.\n"
+    "encode needs a kind; blanks and tabs around a line are dropped and an empty line stays empty.\n"
+    "decode reads each line's kind from its own scheme in any letter case (thunder, flashget,\n"
+    "qqdl, rayfile, and fs2you and thunderxl beside them); --kind reads the lines that have no\n"
+    "scheme. Pasting damage is tolerated: quotes and brackets around a link, text after it,\n"
+    "FlashGet's \"&\" tags, %2B %2F %3D escapes, the URL-safe alphabet, missing padding, blanks\n"
+    "inside, a link broken over several lines, links wrapped in links. Ordinary addresses (http,\n"
+    "https, ftp, ed2k, magnet) pass through unchanged. A line that gives no address gives an\n"
+    "empty output line and \"line N: <reason>\" on standard error.\n"
+    "  --explain        instead of the results, one line per input line: number, kind, charset,\n"
+    "                   and the reason or \"ok\", separated by tabs\n"
+    "  --charset CS     write decoded addresses in gbk or utf8 (otherwise as they came: UTF-8\n"
+    "                   when they are valid UTF-8 with a multi-byte character, else GBK)\n"
     "\n"
-    "Exit status: 0 done, 1 an item was no special link (decode without --kind), 2 usage error.\n";
-
-constexpr int kAuto = -1;
-
-enum class Command { Encode, Decode };
-
-struct Options {
-  Command command = Command::Encode;
-  std::optional<int> kind;  // kAuto for decoding by prefix
-  bool raw = false;
-  std::vector<std::string> items;
-};
+    "With --raw the whole input (all of standard input, or the single argument) is converted as\n"
+    "one byte string by the exact codec, streamed in blocks, and the result written as it is;\n"
+    "decode --raw without a kind reads it from the prefix the input starts with.\n"
+    "\n"
+    "Exit status: 0 done, 1 a line gave no address, 2 usage error.\n";
 
 std::optional<int> ParseKind(std::string_view name, bool allowAuto) {
   static constexpr std::array<std::pair<std::string_view, int>, 9> kNames{{
@@ -55,56 +61,27 @@ std::optional<int> ParseKind(std::string_view name, bool allowAuto) {
   return std::nullopt;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (Lower(text[i]) != Lower(prefix[i])) return false;
-  }
-  return true;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-// Converts one item into `out` (appended). False when auto decoding finds no known prefix;
-// the item is then written unchanged.
-bool ConvertItem(const Options& o, std::string_view item, std::string& out) {
-  // A whole result moves into an empty output, so a large raw input is never copied twice.
-  const auto put = [&out](std::string&& result) {
-    if (out.empty()) out = std::move(result);
-    else out += result;
-  };
-  if (o.command == Command::Encode) {
-    put(*MakeSpecialLink(*o.kind, item));
-    return true;
-  }
-  if (*o.kind != kAuto) {
-    put(*MakeOrdinaryLink(*o.kind, item));
-    return true;
-  }
-  for (int kind = lkThunder; kind <= lkRayfile; ++kind) {
-    const std::string_view prefix = LinkPrefix(kind);
-    if (StartsWithNoCase(item, prefix)) {
-      // Read a prefix in another letter case as the kind's own.
-      std::string link(prefix);
-      link.append(item.substr(prefix.size()));
-      put(*MakeOrdinaryLink(kind, link));
-      return true;
-    }
-  }
-  out.append(item);
-  return false;
-}
-
 int UsageError(Streams& io, std::string_view message) {
-  io.err.append("varnelta-cli: ").append(message).append("\n").append(kUsage);
+  std::string text = "varnelta-cli: ";
+  text.append(message).append("\n").append(kUsage);
+  io.error(text);
   return 2;
+}
+
+// "--name value" or "--name=value"; false when the option is not `name`.
+bool OptionValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
+                 std::optional<std::string>& value) {
+  const std::string& a = args[i];
+  if (a == name) {
+    if (i + 1 < args.size()) value = args[++i];
+    else value = std::nullopt;
+    return true;
+  }
+  if (a.size() > name.size() && a.starts_with(name) && a[name.size()] == '=') {
+    value = a.substr(name.size() + 1);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -113,11 +90,11 @@ int Run(const std::vector<std::string>& args, Streams& io) {
   if (args.empty()) return UsageError(io, "missing command");
   const std::string& first = args[0];
   if (first == "--help" || first == "-h") {
-    io.out.append(kUsage).append("\n").append(kHelp);
+    io.write(std::string(kUsage).append("\n").append(kHelp));
     return 0;
   }
   if (first == "--version") {
-    io.out.append(kVersion);
+    io.write(kVersion);
     return 0;
   }
   Options o;
@@ -128,26 +105,29 @@ int Run(const std::vector<std::string>& args, Streams& io) {
   } else {
     return UsageError(io, "unknown command '" + first + "'");
   }
+  const bool decoding = o.command == Command::Decode;
 
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
+    std::optional<std::string> value;
     if (optionsEnded || a.size() < 2 || a[0] != '-') {
       o.items.push_back(a);
     } else if (a == "--") {
       optionsEnded = true;
     } else if (a == "--raw") {
       o.raw = true;
-    } else if (a == "--kind" || a.starts_with("--kind=")) {
-      std::string value;
-      if (a == "--kind") {
-        if (i + 1 >= args.size()) return UsageError(io, "--kind needs a value");
-        value = args[++i];
-      } else {
-        value = a.substr(7);
-      }
-      o.kind = ParseKind(value, o.command == Command::Decode);
-      if (!o.kind) return UsageError(io, "unknown kind '" + value + "'");
+    } else if (a == "--explain" && decoding) {
+      o.explain = true;
+    } else if (OptionValue(args, i, "--kind", value)) {
+      if (!value) return UsageError(io, "--kind needs a value");
+      o.kind = ParseKind(*value, decoding);
+      if (!o.kind) return UsageError(io, "unknown kind '" + *value + "'");
+    } else if (decoding && OptionValue(args, i, "--charset", value)) {
+      if (!value) return UsageError(io, "--charset needs a value");
+      if (*value == "gbk") o.charset = csGbk;
+      else if (*value == "utf8") o.charset = csUtf8;
+      else return UsageError(io, "unknown charset '" + *value + "'");
     } else if (a == "--help" || a == "--version") {
       return UsageError(io, a + " stands alone");
     } else {
@@ -155,43 +135,12 @@ int Run(const std::vector<std::string>& args, Streams& io) {
     }
   }
   if (!o.kind) {
-    if (o.command == Command::Encode) return UsageError(io, "encode needs --kind");
+    if (!decoding) return UsageError(io, "encode needs --kind");
     o.kind = kAuto;
   }
   if (o.raw && o.items.size() > 1) return UsageError(io, "--raw takes a single argument");
-
-  const bool fromInput = o.items.empty();
-  const std::string input = fromInput ? io.readInput() : std::string();
-  int status = 0;
-  const auto report = [&](std::size_t number) {
-    io.err.append("line ").append(std::to_string(number)).append(": not a special link\n");
-    status = 1;
-  };
-
-  if (o.raw) {
-    if (!ConvertItem(o, fromInput ? std::string_view(input) : std::string_view(o.items[0]), io.out)) report(1);
-    return status;
-  }
-
-  const auto convertLine = [&](std::string_view line, std::size_t number) {
-    line = Trim(line);
-    if (!line.empty() && !ConvertItem(o, line, io.out)) report(number);
-    io.out.push_back('\n');
-  };
-  if (!fromInput) {
-    for (std::size_t i = 0; i < o.items.size(); ++i) convertLine(o.items[i], i + 1);
-    return status;
-  }
-  std::string_view rest = input;
-  std::size_t number = 0;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-    if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-    convertLine(line, ++number);
-  }
-  return status;
+  if (o.raw && (o.explain || o.charset != csNone)) return UsageError(io, "--raw works on bytes, line by line options do not apply");
+  return o.raw ? RunRaw(o, io) : RunLines(o, io);
 }
 
 }  // namespace varnelta::cli
