@@ -105,13 +105,11 @@ void TFramePainter::PaintWindow(HDC dc) {
   const frame::TSize size{frame_.FWindowSize.cx, frame_.FWindowSize.cy};
   const frame::TFramePieces pieces = frame::FramePieceRects(size, frame_.FMetrics, frame_.Minimised());
   if (!frame_.Minimised()) {
-    const TRect sides[] = {pieces.Left, pieces.Right, pieces.Bottom};
-    const int indexes[] = {0, 1, 3};
-    for (int i = 0; i < 3; ++i) {
-      const TBitmap piece = PiecePicture(indexes[i], sides[i]);
-      if (!piece.Empty()) gdi::DrawPicture(dc, sides[i].Left, sides[i].Top, piece, false);
-    }
+    const TBitmap bottom = PiecePicture(3, pieces.Bottom);
+    if (!bottom.Empty()) gdi::DrawPicture(dc, pieces.Bottom.Left, pieces.Bottom.Top, bottom, false);
   }
+  // The side pieces run the full height; the title bar's buffer takes their top rows, and the
+  // rest goes straight to the window.
   PaintTitle(dc);
   if (!pieces.MenuBar.IsEmpty()) {
     RECT strip{pieces.MenuBar.Left, pieces.MenuBar.Top, pieces.MenuBar.Right, pieces.MenuBar.Bottom};
@@ -123,21 +121,23 @@ void TFramePainter::PaintTitleBar(HDC dc) {
   if (!frame_.FSkinFrame || !frame_.FSkinData || frame_.FState != fsRunning) return;
   try {
     if (dc) {
-      PaintTitle(dc);
+      PaintTitle(dc, false);
     } else {
       TWindowDC window(frame_.FHandle, true);
-      PaintTitle(window.Get());
+      PaintTitle(window.Get(), false);
     }
   } catch (const std::exception&) {
   }
 }
 
-void TFramePainter::PaintTitle(HDC dc) {
+void TFramePainter::PaintTitle(HDC dc, bool withSides) {
   const int width = frame_.FWindowSize.cx;
   const bool minimised = frame_.Minimised();
   const int height = minimised ? frame_.FWindowSize.cy : frame_.FMetrics.Title;
   if (width <= 0 || height <= 0) return;
-  TDibSection buffer(width, height);
+  // The title bar's buffer lives with the frame skinner and is made again only for a new size.
+  TDibSection& buffer = frame_.FTitleBuffer;
+  if (buffer.Width() != width || buffer.Height() != height) buffer = TDibSection(width, height);
   TMemoryDC memory(dc);
   if (buffer.Empty() || !memory) return;
   TSelectObject select(memory.Get(), buffer.Handle());
@@ -147,8 +147,17 @@ void TFramePainter::PaintTitle(HDC dc) {
     FillRect(memory.Get(), &all, FaceBrush());
     title = {0, 0, width, frame_.FMetrics.Title};
   } else {
-    // The side pieces' corners are already on the window: the buffer starts from them.
-    BitBlt(memory.Get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    // The side pieces' top rows (the title bar's ends) are composed here rather than read back
+    // from the screen; the full side pieces go to the window when the whole frame is painted.
+    const frame::TFramePieces pieces =
+        frame::FramePieceRects({width, frame_.FWindowSize.cy}, frame_.FMetrics, false);
+    const TRect sides[] = {pieces.Left, pieces.Right};
+    for (int i = 0; i < 2; ++i) {
+      const TBitmap side = PiecePicture(i, sides[i]);
+      if (side.Empty()) continue;
+      gdi::DrawPicture(memory.Get(), sides[i].Left, sides[i].Top, side, false);
+      if (withSides) gdi::DrawPicture(dc, sides[i].Left, sides[i].Top, side, false);
+    }
   }
   const TBitmap piece = PiecePicture(2, {title.left, title.top, title.right, title.bottom});
   if (!piece.Empty()) gdi::DrawPicture(memory.Get(), title.left, title.top, piece, false);

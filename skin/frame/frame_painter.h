@@ -28,7 +28,8 @@ class TFramePainter {
 
  private:
   void PaintWindow(HDC dc);
-  void PaintTitle(HDC dc);
+  // The title bar, composed off-screen; `withSides` also draws the full side pieces to `dc`.
+  void PaintTitle(HDC dc, bool withSides = true);
   void PaintCaption(HDC buffer, const RECT& title);
   void PaintButtons(HDC buffer);
   const TBitmap& EdgePicture(int index);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "runtime/component.h"
+#include "runtime/dib_section.h"
 #include "runtime/form.h"
 #include "runtime/timer.h"
 #include "runtime/win_handles.h"
@@ -164,6 +165,7 @@ class TWinSkinForm : public TComponent {
   int FIconSize = 16;
   TFontHandle FCaptionFont;
   TBrushHandle faceBrush_;
+  TDibSection FTitleBuffer;
   // The frame edge pictures and the caption background at the window's DPI (the skin's own at 96).
   std::array<TBitmap, 4> scaledEdges_;
   TBitmap scaledTextBack_;

@@ -98,6 +98,18 @@ int wmain(int argc, wchar_t** argv) {
     skin.push_back(Now() - start);
     Pump();
   }
+  // The whole frame painted into the window DC, and the region built again for a new size.
+  TWinSkinForm* frame = manager->FindFormSkinner(window);
+  const double paint = frame ? Time(1000, [&] { frame->PaintFrame(); }) : 0;
+  RECT r{};
+  GetWindowRect(window, &r);
+  int grow = 0;
+  const double region = Time(runs, [&] {
+    grow ^= 1;
+    SetWindowPos(window, nullptr, 0, 0, r.right - r.left + grow, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  });
+  std::printf("PaintFrame: %.3f ms (median of 1000)\n", paint);
+  std::printf("resize with the region rebuilt: %.3f ms (median of %d)\n", region, runs);
   std::printf("form read with the skin load: %.3f ms (one run)\n", read);
   std::printf("LoadSkin alone: %.3f ms (median of %d)\n", load, runs);
   std::printf("SkinWindow and the main window's control dispatch: %.3f ms (median of %d)\n", Median(skin), runs);
