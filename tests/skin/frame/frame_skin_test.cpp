@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "app/form1.h"
 #include "runtime/application.h"
 #include "runtime/handle_count.h"
+#include "skin/data/skin_writer.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/resources/skin_files.h"
@@ -257,6 +259,122 @@ TEST_F(FrameSkinTest, UnskinGivesTheSystemFrameBack) {
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(client.right, 586);
   EXPECT_EQ(client.bottom, 401);
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+// The program's skin packed again with its description changed by `edit`, as a skin file.
+std::wstring PackedVariant(const std::string& name, const std::function<void(std::string&)>& edit) {
+  std::vector<TSkinEntry> entries;
+  for (const auto& file : std::filesystem::directory_iterator(VARNELTA_SKIN_SOURCE_DIR)) {
+    const std::string entry = file.path().filename().string();
+    std::string bytes = ReadFile(entry);
+    if (entry == "varnelta.ini") edit(bytes);
+    entries.push_back({entry, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+  }
+  const auto stream = CompressSkinStream(BuildSkinArchive(40000, entries));
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring path = std::wstring(dir) + std::wstring(name.begin(), name.end()) + L".skin";
+  std::ofstream(std::filesystem::path(path), std::ios::binary)
+      .write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
+  return path;
+}
+
+void Replace(std::string& text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  ASSERT_NE(at, std::string::npos) << from;
+  text.replace(at, from.size(), to);
+}
+
+TEST_F(FrameSkinTest, BadSkinsAreHarmless) {
+  auto reskin = [&](const std::wstring& path) {
+    form->SkinData1->SetSkinFile(path);
+    form->SkinData1->SetActive(false);
+    EXPECT_TRUE(PumpUntil([&] { return manager->FindFormSkinner(form->Handle()) == nullptr; }));
+    form->SkinData1->SetActive(true);
+    EXPECT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* f = manager->FindFormSkinner(form->Handle());
+      return f && f->State() == fsRunning;
+    }));
+    frame = manager->FindFormSkinner(form->Handle());
+    PumpPending();
+    return frame != nullptr;
+  };
+  // A frame count of 0 counts as 1: the side is the whole picture wide.
+  ASSERT_TRUE(reskin(PackedVariant("left0", [](std::string& t) { Replace(t, "LeftFrame=2", "LeftFrame=0"); })));
+  EXPECT_EQ(frame->Metrics().Left, PictureSize("frameleft.bmp").first);
+  EXPECT_TRUE(frame->HasRegion());
+  // Caption background ends wider than its picture: drawn and returned.
+  ASSERT_TRUE(reskin(PackedVariant("textback", [](std::string& t) {
+    Replace(t, "TextShift=24", "TextShift=24\nTextBackLeft=900\nTextBackRight=900");
+  })));
+  SendMessageW(form->Handle(), 0x3502, 0, 0);
+  SetWindowTextW(form->Handle(), L"窄");
+  EXPECT_EQ(SendMessageW(form->Handle(), 0x3523, 0, 0), 1);
+  // No rectangle is cut when no piece is transparent.
+  ASSERT_TRUE(reskin(PackedVariant("opaque", [](std::string& t) {
+    for (const char* key : {"LeftTrans=1", "RightTrans=1", "TopTrans=1"}) {
+      std::string off = key;
+      off.back() = '0';
+      Replace(t, key, off);
+    }
+  })));
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form->Handle(), region), ERROR);
+  EXPECT_TRUE(PtInRegion(region, 0, 0));
+  DeleteObject(region);
+  // Without a title picture the system keeps the frame; the window keeps its client.
+  ASSERT_TRUE(reskin(PackedVariant("notop", [](std::string& t) { Replace(t, "Top=frametop.bmp", "Top="); })));
+  EXPECT_FALSE(frame->SkinFrame());
+  EXPECT_EQ(SendMessageW(form->Handle(), 0x3523, 0, 0), 1);
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 586);
+  EXPECT_EQ(client.bottom, 401);
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
+}
+
+TEST_F(FrameSkinTest, ManyReskinsAndResizesOfASizeableWindowKeepHandlesFlat) {
+  TForm sizeable(nullptr);
+  sizeable.SetBorderStyle(bsSizeable);
+  sizeable.SetBounds(50, 50, 300, 200);
+  sizeable.Show();
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* f = manager->FindFormSkinner(sizeable.Handle());
+    return f && f->HasRegion();
+  }));
+  PumpPending();
+  const std::array<THandleKind, 5> kinds{THandleKind::Region, THandleKind::Bitmap, THandleKind::DC, THandleKind::Font,
+                                         THandleKind::Brush};
+  std::array<long, 5> before{};
+  for (std::size_t i = 0; i < kinds.size(); ++i) before[i] = HandleCounter::Live(kinds[i]);
+  RECT r{};
+  GetWindowRect(sizeable.Handle(), &r);
+  for (int i = 0; i < 1000; ++i) {
+    SetWindowPos(sizeable.Handle(), nullptr, 0, 0, r.right - r.left + (i % 7), r.bottom - r.top + (i % 5),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(sizeable.Handle(), 0x3401, 0, 0);
+  }
+  PumpPending();
+  for (std::size_t i = 0; i < kinds.size(); ++i) EXPECT_LE(HandleCounter::Live(kinds[i]), before[i]) << i;
+  EXPECT_TRUE(manager->FindFormSkinner(sizeable.Handle())->HasRegion());
+  // A sizeable window with a maximise box answers HTMAXBUTTON over the skin's maximise button.
+  const TWinSkinForm* f = manager->FindFormSkinner(sizeable.Handle());
+  const auto& objects = f->SysButtonObjects().Objects();
+  const auto& elements = form->SkinData1->Skin().SysButtons;  // the main component skins it
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    if (elements[i]->Action != 1 || !objects[i].Visible) continue;
+    RECT w{};
+    GetWindowRect(sizeable.Handle(), &w);
+    const LPARAM at = MAKELPARAM(w.left + (objects[i].Bounds.Left + objects[i].Bounds.Right) / 2,
+                                 w.top + (objects[i].Bounds.Top + objects[i].Bounds.Bottom) / 2);
+    EXPECT_EQ(SendMessageW(sizeable.Handle(), WM_NCHITTEST, 0, at), HTMAXBUTTON);
+  }
 }
 
 }  // namespace
