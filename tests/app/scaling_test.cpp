@@ -9,6 +9,8 @@
 
 #include "app/form1.h"
 #include "runtime/application.h"
+#include "skin/data/win32/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
 #include "tests/runtime/gui_test_util.h"
 
 namespace varnelta {
@@ -67,7 +69,21 @@ TEST(Scaling, ChildAt144Dpi) {
   Application().Initialize();
   TForm1 form(nullptr);
   form.Show();
+  // The skinned frame at 144 DPI: every frame width one and a half times the skin's (4, 30, 4, 4).
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    const TWinSkinForm* frame = TSkinManage::Current()->FindFormSkinner(form.Handle());
+    return frame && frame->HasRegion();
+  }));
   testing::PumpPending();
+  const auto& metrics = TSkinManage::Current()->FindFormSkinner(form.Handle())->Metrics();
+  EXPECT_EQ(metrics.Left, 6);
+  EXPECT_EQ(metrics.Title, 45);
+  EXPECT_EQ(metrics.Right, 6);
+  EXPECT_EQ(metrics.Bottom, 6);
+  RECT window;
+  GetWindowRect(form.Handle(), &window);
+  EXPECT_EQ(window.right - window.left, 879 + 12);
+  EXPECT_EQ(window.bottom - window.top, 602 + 51);
   RECT client;
   GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 879);   // 586 * 1.5
