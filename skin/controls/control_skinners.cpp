@@ -1,6 +1,7 @@
 #include "skin/controls/control_skinners.h"
 
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_registry.h"
 
 namespace varnelta {
@@ -14,6 +15,8 @@ void Register() {
 
 void RegisterControlSkinners() {
   Register<TSkinButton>();
+  Register<TSkinEdit>();
+  Register<TSkinScrollbar>();
 }
 
 }  // namespace varnelta

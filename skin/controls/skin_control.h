@@ -85,6 +85,15 @@ class TSkinControl : public TComponent {
   static int DrawTextEx(HDC dc, const std::wstring& text, RECT& rect, UINT format);
   static std::wstring ReadWindowText(HWND window);
   static LONG_PTR GetWindowLongEx(HWND window, int index);
+  static void FillColour(HDC dc, const RECT& rect, COLORREF colour);
+  static void FrameColour(HDC dc, const RECT& rect, COLORREF colour);
+  // Frame `frame` of a picture sliced by `margins` to `rect`; magenta left out when transparent.
+  static void DrawSlicedFrame(HDC dc, const RECT& rect, const TBitmap& image, bool vertical, bool tile,
+                              bool transparent, int frameCount, int frame, const TRect& margins);
+  // An element's frame over `rect` with its own tiling, margins (scaled for the screen) and key colour.
+  static void DrawElementFrame(HDC dc, const RECT& rect, int frameCount, int frame, const TDataSkinObject& element);
+  // The screen's dots per inch (96 when unknown).
+  static int ScreenDpi();
 
  protected:
   void WindowProcedure(TMessage& message);
@@ -93,16 +102,12 @@ class TSkinControl : public TComponent {
   const TSkinElements* Skin() const { return FSkinData ? &FSkinData->Skin() : nullptr; }
   // A Colours entry as an RGB value.
   COLORREF SkinColour(int index) const;
-  // The screen's dots per inch (96 when unknown).
-  static int ScreenDpi();
 
   // WM_PAINT taken over entirely: the DC of WParam or BeginPaint, PaintSkin over the window.
   void PaintOnWMPaint(TMessage& message);
   // WM_ERASEBKGND taken over: the parent's background (control objects) or the face colour.
   void EraseOnWMEraseBkgnd(TMessage& message);
   void FillFace(HDC dc, const RECT& rect) const;
-  static void FillColour(HDC dc, const RECT& rect, COLORREF colour);
-  static void FrameColour(HDC dc, const RECT& rect, COLORREF colour);
   // The parent control's Color when it publishes one, else `fallback`.
   TColor ParentColour(TColor fallback) const;
   // `flags` with DT_RTLREADING for a right-to-left control.
@@ -113,11 +118,6 @@ class TSkinControl : public TComponent {
   TPoint ForwardMouseDown(const TMessage& message);
   void TrackMouseLeave(HWND window) const;
 
-  // Frame `frame` of a picture sliced by `margins` to `rect`; magenta left out when transparent.
-  static void DrawSlicedFrame(HDC dc, const RECT& rect, const TBitmap& image, bool vertical, bool tile,
-                              bool transparent, int frameCount, int frame, const TRect& margins);
-  // An element's frame over `rect` with its own tiling, margins (scaled for the screen) and key colour.
-  static void DrawElementFrame(HDC dc, const RECT& rect, int frameCount, int frame, const TDataSkinObject& element);
   // What the control's parent shows behind the control, painted into `dc`.
   static void PaintParentBackground(TControl* control, HDC dc);
 

@@ -115,6 +115,13 @@ void TWinSkinForm::PurgeDestroyed() {
   });
 }
 
+void TWinSkinForm::ReskinControl() {
+  if (FState != fsRunning) return;
+  PurgeDestroyed();
+  // Controls that still answer the skinned probe, or are listed, are passed over.
+  if (FForm) manager_.DispatchForm(*this, *FForm);
+}
+
 void TWinSkinForm::ReleaseControls() {
   // A skinner whose procedure is running stays until its window is destroyed or the frame goes.
   for (auto& skinner : FControls) {
@@ -156,6 +163,7 @@ void TWinSkinForm::Dispatch(TMessage& message) {
       PostMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
       return;
     case kMsgReloadSkin: ReskinFrame(); return;
+    case kMsgReskinControl: ReskinControl(); return;
     default: CallDefault(message); return;
   }
 }
