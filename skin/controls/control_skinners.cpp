@@ -1,6 +1,9 @@
 #include "skin/controls/control_skinners.h"
 
+#include "skin/controls/combox_scroll_bar.h"
+#include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_registry.h"
 
@@ -14,7 +17,10 @@ void Register() {
 }  // namespace
 
 void RegisterControlSkinners() {
+  Register<TSkinBox>();
   Register<TSkinButton>();
+  Register<TSkinComBox>();
+  Register<TComboxScrollBar>();
   Register<TSkinEdit>();
   Register<TSkinScrollbar>();
 }
