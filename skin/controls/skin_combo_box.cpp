@@ -75,8 +75,9 @@ void TSkinComBox::AfterMessage(TMessage& message) {
       TrackMouseLeave(FHandle);
       break;
     }
+    // Drawn over at once: invalidating the whole box here would paint it all a second time.
     case WM_DRAWITEM:
-    case WM_NCPAINT: Repaint(); break;
+    case WM_NCPAINT: PaintWindow(nullptr); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       FMouseState |= 2;

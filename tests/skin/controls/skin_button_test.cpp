@@ -4,7 +4,9 @@
 // skinning off and on, text, a skin without a Buttons picture, and a destroyed button.
 #include <gtest/gtest.h>
 
+#include "runtime/handle_count.h"
 #include "runtime/std_controls.h"
+#include "skin/data/win32/skin_platform.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/skin_button.h"
 #include "skin/data/skin_types.h"
@@ -245,6 +247,53 @@ TEST_F(SkinButtonTest, WithoutAButtonsPictureTheSkinnerStandsAside) {
   EXPECT_EQ(s.LastFrame(), 0);  // never painted
   s.Unhook();
   delete extra;
+}
+
+TEST_F(SkinButtonTest, ManyHoverPressCyclesAndSwitchesLeaveEveryCountFlat) {
+  // One round first, so buffers of the final size exist.
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  PumpPending();
+  std::array<long, static_cast<std::size_t>(THandleKind::Count)> before{};
+  for (std::size_t i = 0; i < before.size(); ++i) before[i] = HandleCounter::Live(static_cast<THandleKind>(i));
+  const int sections = TDibSection::LiveCount();
+  PointAt(button);
+  for (int i = 0; i < 1000; ++i) {
+    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  }
+  for (int i = 0; i < 100; ++i) {
+    for (TWinControl* c : std::initializer_list<TWinControl*>{form->Button1, form->Button2, form->Memo1, form->ComboBox1}) {
+      SendMessageW(c->Handle(), 0x3506, 0, 0);
+      SendMessageW(c->Handle(), 0x3506, 1, 0);
+    }
+  }
+  PumpPending();
+  EXPECT_EQ(clicks, 1000);
+  EXPECT_EQ(TDibSection::LiveCount(), sections);
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_LE(HandleCounter::Live(static_cast<THandleKind>(i)), before[i]) << kHandleKindNames[i];
+  }
+}
+
+// A system without TrackMouseEvent: no leave notification, the button still works.
+class NoTrackMouse : public TSystemPlatform {
+ public:
+  bool HasTrackMouseEvent() const override { return false; }
+  BOOL TrackMouseEvent(TRACKMOUSEEVENT*) const override { return FALSE; }
+};
+
+TEST_F(SkinButtonTest, WithoutTrackMouseEventButtonsStillClickAndPaint) {
+  NoTrackMouse platform;
+  SetSkinPlatform(&platform);
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(skinner->LastFrame(), bfHot);
+  SendMessageW(button, BM_CLICK, 0, 0);
+  PumpPending();
+  EXPECT_EQ(clicks, 1);
+  SetSkinPlatform(nullptr);
 }
 
 }  // namespace

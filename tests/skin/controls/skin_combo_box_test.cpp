@@ -10,6 +10,7 @@
 #include "runtime/std_controls.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_combo_box.h"
+#include "skin/data/win32/skin_platform.h"
 #include "tests/skin/controls/control_test_util.h"
 
 namespace varnelta {
@@ -175,6 +176,32 @@ TEST_F(ComboDragTest, QuitPostedDuringTheDragStillEndsTheLoop) {
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 7u);
   SendMessageW(list, WM_LBUTTONUP, 0, 0);
+}
+
+// A system without GetComboBoxInfo.
+class NoComboInfo : public TSystemPlatform {
+ public:
+  bool HasComboBoxInfo() const override { return false; }
+  BOOL GetComboBoxInfo(HWND, COMBOBOXINFO*) const override { return FALSE; }
+};
+
+TEST_F(SkinComboBoxTest, WithoutComboBoxInformationNoListSkinnerAndTheBoxStillWorks) {
+  NoComboInfo platform;
+  SetSkinPlatform(&platform);
+  auto* extra = new TComboBox(form.get());
+  extra->SetParent(form.get());
+  extra->SetBounds(300, 10, 120, 24);
+  TSkinComBox s;
+  s.Start(Frame(), form->SkinData1, extra, extra->Handle(), false, nullptr);
+  EXPECT_EQ(s.State(), scsAttached);
+  EXPECT_EQ(s.DropSkinner(), nullptr);
+  SendMessageW(extra->Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"迅雷"));
+  SendMessageW(extra->Handle(), CB_SETCURSEL, 0, 0);
+  RedrawWindow(extra->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(testing::TextOf(extra->Handle()), L"迅雷");
+  SetSkinPlatform(nullptr);
+  s.Unhook();
+  delete extra;
 }
 
 TEST_F(SkinComboBoxTest, StatusBarTakesTheFaceColourAndGetsItsOwnBackOnDetach) {
