@@ -2,8 +2,10 @@
 
 #include "skin/controls/combox_scroll_bar.h"
 #include "skin/controls/skin_box.h"
+#include "skin/controls/skin_box_h.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_registry.h"
 
@@ -18,9 +20,11 @@ void Register() {
 
 void RegisterControlSkinners() {
   Register<TSkinBox>();
+  Register<TSkinBoxH>();
   Register<TSkinButton>();
   Register<TSkinComBox>();
   Register<TComboxScrollBar>();
+  Register<TSkinGroupBox>();
   Register<TSkinEdit>();
   Register<TSkinScrollbar>();
 }
