@@ -6,6 +6,7 @@
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_registry.h"
 
@@ -27,6 +28,7 @@ void RegisterControlSkinners() {
   Register<TSkinGroupBox>();
   Register<TSkinEdit>();
   Register<TSkinScrollbar>();
+  Register<TSkinStatusBar>();
 }
 
 }  // namespace varnelta

@@ -1,10 +1,14 @@
 // The container skinners on plain windows: a group box's rounded frame and caption (right-aligned
 // 8 pixels from the right with WS_EX_RIGHT), and a plain container's face-coloured background and
 // static children.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "skin/controls/skin_box_h.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_status_bar.h"
 #include "tests/skin/controls/control_test_util.h"
 
 namespace varnelta {
@@ -68,6 +72,48 @@ TEST_F(SkinContainersTest, PlainContainerPaintsItsBackgroundAndStaticsInTheFaceC
   EXPECT_EQ(pixels.Colour(159, 79), face);
   s.Unhook();
   DestroyWindow(box);
+}
+
+TEST_F(SkinContainersTest, CommonStatusBarWithoutEdgePictureShowsThreeDFramesPerPanelAndSimpleText) {
+  TSkinData plain(nullptr);  // no StatusBarEdges picture
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  for (const bool simple : {false, true}) {
+    HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, form->Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (!simple) {
+      int edges[] = {120, 260, -1};
+      SendMessageW(bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+      SendMessageW(bar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"就绪"));
+    } else {
+      SendMessageW(bar, SB_SIMPLE, TRUE, 0);
+      SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"简单"));
+    }
+    TSkinStatusBar s;
+    s.Start(Frame(), &plain, nullptr, bar, false, nullptr);
+    ASSERT_EQ(s.State(), scsAttached);
+    const TBitmap pixels = testing::PaintedPixels(bar);
+    const int h = pixels.Height();
+    if (simple) {
+      EXPECT_EQ(pixels.Colour(0, 0), shadow);
+      EXPECT_EQ(pixels.Colour(pixels.Width() - 1, h - 1), light);
+    } else {
+      for (int i = 0; i < 3; ++i) {
+        RECT r{};
+        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        EXPECT_EQ(pixels.Colour(r.left, r.top + 1), shadow) << i;
+        EXPECT_EQ(pixels.Colour(r.left + 3, r.bottom - 1), light) << i;
+      }
+    }
+    // The text is drawn: dark pixels inside the first text panel.
+    int dark = 0;
+    const int from = simple ? 2 : 122;
+    for (int y = 2; y < h - 2; ++y) {
+      for (int x = from; x < from + 40; ++x) dark += (pixels.Colour(x, y) & 0xFF) < 0x60;
+    }
+    EXPECT_GT(dark, 5) << simple;
+    s.Unhook();
+    DestroyWindow(bar);
+  }
 }
 
 }  // namespace
