@@ -75,9 +75,16 @@ void TSkinComBox::AfterMessage(TMessage& message) {
       TrackMouseLeave(FHandle);
       break;
     }
-    // Drawn over at once: invalidating the whole box here would paint it all a second time.
-    case WM_DRAWITEM:
-    case WM_NCPAINT: PaintWindow(nullptr); break;
+    // Drawn over at once: invalidating the whole box here would paint it all a second time. A box
+    // without a non-client area has nothing drawn by WM_NCPAINT that its WM_PAINT would not cover.
+    case WM_DRAWITEM: PaintWindow(nullptr); break;
+    case WM_NCPAINT: {
+      RECT client{}, window{};
+      GetClientRect(FHandle, &client);
+      GetWindowRect(FHandle, &window);
+      if (client.right != window.right - window.left || client.bottom != window.bottom - window.top) PaintWindow(nullptr);
+      break;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       FMouseState |= 2;
