@@ -4,6 +4,7 @@
 
 #include "skin/controls/scroll_maths.h"
 #include "skin/data/win32/skin_platform.h"
+#include "skin/frame/dpi_scale.h"
 #include "skin/frame/win32/picture_draw.h"
 
 namespace varnelta {
@@ -181,7 +182,10 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
 
 void TSkinComBox::FlatLook(HDC dc, const RECT& r, int state, const TDataSkinBorder& button) {
   const int frames = button.FrameCount > 0 ? button.FrameCount : 4;
-  const int cellWidth = button.Image.Width() / frames, cellHeight = button.Image.Height();
+  // The picture's cell grows with the screen's DPI like every other skin length.
+  const int dpi = ScreenDpi();
+  const int cellWidth = ScalePixel(button.Image.Width() / frames, dpi);
+  const int cellHeight = ScalePixel(button.Image.Height(), dpi);
   const int t = GetSystemMetrics(SM_CYVTHUMB);
   const bool leftHanded = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
   HBRUSH background = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
