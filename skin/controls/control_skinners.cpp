@@ -8,6 +8,7 @@
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_scrollbar_h.h"
 #include "skin/controls/skinner_registry.h"
 
 namespace varnelta {
@@ -28,6 +29,7 @@ void RegisterControlSkinners() {
   Register<TSkinGroupBox>();
   Register<TSkinEdit>();
   Register<TSkinScrollbar>();
+  Register<TSkinScrollbarH>();
   Register<TSkinStatusBar>();
 }
 

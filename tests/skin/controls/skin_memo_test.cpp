@@ -6,6 +6,7 @@
 
 #include "runtime/std_controls.h"
 #include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_scrollbar_h.h"
 #include "skin/data/win32/skin_platform.h"
 #include "tests/skin/controls/control_test_util.h"
 
@@ -143,6 +144,29 @@ TEST_F(SkinMemoTest, OverlayHidesWithTheBarAndRecreationKeepsFourOverlays) {
     overlays += testing::ClassOf(w) == L"VarneltaScrollOverlay";
   }
   EXPECT_EQ(overlays, 4);
+}
+
+TEST_F(SkinMemoTest, PlainListBoxGetsAnOverlayOverItsBarThatScrollsNatively) {
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 320,
+                              40, 160, 100, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  for (int i = 0; i < 100; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(i).c_str()));
+  TSkinScrollbarH s;
+  s.Start(Frame(), form->SkinData1, nullptr, list, false, nullptr);
+  ASSERT_EQ(s.State(), scsAttached);
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  ASSERT_TRUE(IsWindowVisible(s.VertBar()->Handle()));
+  EXPECT_FALSE(IsWindowVisible(s.HorzBar()->Handle()));
+  const RECT overlay = ScreenRect(s.VertBar()->Handle()), native = NativeBar(list, OBJID_VSCROLL);
+  EXPECT_TRUE(EqualRect(&overlay, &native));
+  RECT r{};
+  GetClientRect(s.VertBar()->Handle(), &r);
+  PostMessageW(s.VertBar()->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, r.bottom - 3));
+  SendMessageW(s.VertBar()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, r.bottom - 3));
+  PumpPending();
+  EXPECT_GE(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
+  s.Unhook();
+  s.Detach();
+  DestroyWindow(list);
 }
 
 // A system without GetScrollBarInfo.
