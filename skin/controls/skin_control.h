@@ -66,6 +66,8 @@ class TSkinControl : public TComponent {
   void Unhook();
   // Passes a message to the procedure the skinner replaced.
   void CallDefault(TMessage& message);
+  // Invalidates the window (erasing) and updates it at once.
+  void Repaint();
 
   HWND Handle() const { return FHandle; }
   TControl* Control() const { return FControl; }
@@ -79,8 +81,45 @@ class TSkinControl : public TComponent {
 
   int FKind = 0;
 
+  // Text helpers: the wide calls on the NT family, the ANSI calls with the ANSI code page elsewhere.
+  static int DrawTextEx(HDC dc, const std::wstring& text, RECT& rect, UINT format);
+  static std::wstring ReadWindowText(HWND window);
+  static LONG_PTR GetWindowLongEx(HWND window, int index);
+  static void FillColour(HDC dc, const RECT& rect, COLORREF colour);
+  static void FrameColour(HDC dc, const RECT& rect, COLORREF colour);
+  // Frame `frame` of a picture sliced by `margins` to `rect`; magenta left out when transparent.
+  static void DrawSlicedFrame(HDC dc, const RECT& rect, const TBitmap& image, bool vertical, bool tile,
+                              bool transparent, int frameCount, int frame, const TRect& margins);
+  // An element's frame over `rect` with its own tiling, margins (scaled for the screen) and key colour.
+  static void DrawElementFrame(HDC dc, const RECT& rect, int frameCount, int frame, const TDataSkinObject& element);
+  // The screen's dots per inch (96 when unknown).
+  static int ScreenDpi();
+
  protected:
   void WindowProcedure(TMessage& message);
+
+  // The skin in force; null before attach.
+  const TSkinElements* Skin() const { return FSkinData ? &FSkinData->Skin() : nullptr; }
+  // A Colours entry as an RGB value.
+  COLORREF SkinColour(int index) const;
+
+  // WM_PAINT taken over entirely: the DC of WParam or BeginPaint, PaintSkin over the window.
+  void PaintOnWMPaint(TMessage& message);
+  // WM_ERASEBKGND taken over: the parent's background (control objects) or the face colour.
+  void EraseOnWMEraseBkgnd(TMessage& message);
+  void FillFace(HDC dc, const RECT& rect) const;
+  // The parent control's Color when it publishes one, else `fallback`.
+  TColor ParentColour(TColor fallback) const;
+  // `flags` with DT_RTLREADING for a right-to-left control.
+  UINT TextFlags(UINT flags) const;
+  void DrawFocusAroundText(HDC dc, UINT flags, const RECT& rect);
+  // The press point of WM_LBUTTONDOWN in client coordinates (the 0x8000 rule) handed to the
+  // control's own mouse handling.
+  TPoint ForwardMouseDown(const TMessage& message);
+  void TrackMouseLeave(HWND window) const;
+
+  // What the control's parent shows behind the control, painted into `dc`.
+  static void PaintParentBackground(TControl* control, HDC dc);
 
   std::uint8_t FMouseState = 0;
   TCanvas* FCanvas = nullptr;
@@ -100,6 +139,9 @@ class TSkinControl : public TComponent {
   TWinSkinForm* FSkinForm = nullptr;
   bool FOwnsChildren = false;
   TSkinnerSettings FSettings;
+  RECT FWindowRect{};
+  // The press point last handed to the control (ForwardMouseDown).
+  TPoint FLastMouseDown;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -414,6 +414,13 @@ void TWinSkinForm::PurgeDestroyed() {
   });
 }
 
+void TWinSkinForm::ReskinControl() {
+  if (FState != fsRunning) return;
+  PurgeDestroyed();
+  // Controls that still answer the skinned probe, or are listed, are passed over.
+  if (FForm) manager_.DispatchForm(*this, *FForm);
+}
+
 void TWinSkinForm::ReleaseControls() {
   // A skinner whose procedure is running stays until its window is destroyed or the frame goes.
   for (auto& skinner : FControls) {
@@ -574,6 +581,7 @@ void TWinSkinForm::Dispatch(TMessage& message) {
         return;
       }
       break;
+    case kMsgReskinControl: ReskinControl(); return;
     default: break;
   }
   if (!FSkinFrame) {

@@ -71,6 +71,9 @@ class TWinSkinForm : public TComponent {
   // or its window answers the skinned probe.
   bool HasSkinner(HWND window, const TControl* control = nullptr) const;
   void PurgeDestroyed();
+  // A skinned control's window was re-created: its old skinner is dropped and the control gets
+  // a new one, as at the start.
+  void ReskinControl();
   const std::vector<std::unique_ptr<TSkinControl>>& Controls() const { return FControls; }
 
   HWND Handle() const { return FHandle; }

@@ -5,6 +5,7 @@
 
 #include "runtime/class_registry.h"
 #include "runtime/win_control.h"
+#include "skin/controls/control_skinners.h"
 #include "skin/data/skin_types.h"
 #include "skin/data/win32/skin_environment.h"
 #include "skin/data/win32/skin_platform.h"
@@ -455,6 +456,7 @@ void RegisterSkinEngine() {
   RegisterComponentClass(TSkinData::StaticClass());
   SetSkinEnvironment(&SystemEnvironment());
   SetSkinManagerFactory([] { return std::make_unique<TSkinManage>(); });
+  RegisterControlSkinners();
 }
 
 }  // namespace varnelta

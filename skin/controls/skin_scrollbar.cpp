@@ -1,0 +1,232 @@
+#include "skin/controls/skin_scrollbar.h"
+
+#include "runtime/win_control.h"
+#include "skin/controls/property_access.h"
+#include "skin/data/skin_types.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace varnelta {
+
+namespace {
+constexpr UINT kVisibleChanged = 0xB00B;  // CM_VISIBLECHANGED
+constexpr UINT kEnabledChanged = 0xB00C;  // CM_ENABLEDCHANGED
+constexpr UINT kRecreateWnd = 0xB033;     // CM_RECREATEWND
+constexpr LPARAM kPaintRequest = 0x41A2;
+
+// The client area of a window fills it: it has no border.
+bool Borderless(HWND window, int slack) {
+  RECT client{}, outer{};
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  return client.right + slack >= outer.right - outer.left || client.bottom + slack >= outer.bottom - outer.top;
+}
+}  // namespace
+
+const TClassInfo& TSkinScrollbar::StaticClass() {
+  static const TClassInfo info{"TSkinScrollbar", &TSkinControl::StaticClass(), {}, {}};
+  return info;
+}
+
+TSkinScrollbar::~TSkinScrollbar() = default;
+
+void TSkinScrollbar::AttachControl(TControl* control, TSkinData* data, TCanvas* canvas, bool) {
+  AttachScrollControl(control, data, FSkinForm, canvas);
+}
+
+void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) {
+  if (FAttached || !control) return;
+  FSkinForm = frame;
+  // The base attach takes the procedure over; the control's Color is left alone.
+  TSkinControl::AttachControl(control, data, canvas, false);
+  if (FState != scsAttached) return;
+  const std::string border = GetEnumPropertyText(control, "BorderStyle");
+  FDrawBorder = border != "bsnone" && control->ClassName() != "TImageScrollBox" && FKind != 1;
+  const std::int64_t fixed = GetOrdProperty(control, "FixedColor");
+  if (fixed != -1 && Skin()) {
+    FSavedColor = static_cast<TColor>(fixed);
+    FRecolour = true;
+    SetOrdProp(control, "FixedColor", Skin()->Colours[kColourButtonFace]);
+  }
+  if (!Skin() || !FHandle) return;
+  FHorzBar = std::make_unique<TWScrollbar>(Skin(), FHandle, 0);
+  FVertBar = std::make_unique<TWScrollbar>(Skin(), FHandle, 1);
+  for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+    EnableWindow(bar->Handle(), control->Enabled());
+    if (!control->Visible()) bar->HideBar();
+  }
+}
+
+void TSkinScrollbar::PlaceBars() {
+  if (!FHandle) return;
+  if (FHorzBar) FHorzBar->Place(FHandle);
+  if (FVertBar) FVertBar->Place(FHandle);
+}
+
+void TSkinScrollbar::DrawBorder(HDC dc) {
+  RECT r{};
+  GetWindowRect(FHandle, &r);
+  OffsetRect(&r, -r.left, -r.top);
+  FrameColour(dc, r, SkinColour(kColourButtonShadow));
+  InflateRect(&r, -1, -1);
+  FrameColour(dc, r, SkinColour(kColourButtonFace));
+}
+
+bool TSkinScrollbar::BeforeMessage(TMessage& message) {
+  if (message.Msg == WM_NCPAINT && FDrawBorder) {
+    CallDefault(message);
+    if (!Borderless(FHandle, 0)) {
+      if (HDC dc = GetWindowDC(FHandle)) {
+        DrawBorder(dc);
+        ReleaseDC(FHandle, dc);
+      }
+    }
+    return false;
+  }
+  return TSkinControl::BeforeMessage(message);
+}
+
+void TSkinScrollbar::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED: PlaceBars(); break;
+    case WM_HSCROLL:
+      if (FHorzBar) FHorzBar->SetPart(LOWORD(message.WParam));
+      break;
+    case WM_VSCROLL:
+      if (FVertBar) FVertBar->SetPart(LOWORD(message.WParam));
+      break;
+    case WM_MOUSEWHEEL:
+      if (FHorzBar) FHorzBar->Invalidate();
+      if (FVertBar) FVertBar->Invalidate();
+      break;
+    case kVisibleChanged:
+      if (message.WParam) {
+        PlaceBars();
+      } else {
+        if (FHorzBar) FHorzBar->HideBar();
+        if (FVertBar) FVertBar->HideBar();
+      }
+      break;
+    case kEnabledChanged:
+      for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+        if (bar && FControl) EnableWindow(bar->Handle(), FControl->Enabled());
+      }
+      break;
+    case kRecreateWnd:
+      if (FControl && FSkinForm && FHandle) {
+        if (HWND frame = GetAncestor(FHandle, GA_ROOT)) {
+          PostMessageW(frame, kMsgReskinControl, reinterpret_cast<WPARAM>(FHandle), 0);
+        }
+      }
+      break;
+    case kMsgPaintSkinnedFrame:
+      if (message.LParam == kPaintRequest && message.WParam) {
+        DrawBorder(reinterpret_cast<HDC>(message.WParam));
+        message.Result = kPaintRequest;
+      }
+      break;
+    default: TSkinControl::AfterMessage(message); break;
+  }
+}
+
+void TSkinScrollbar::PaintSkin(HDC dc, const RECT&) {
+  const LONG_PTR style = GetWindowLongEx(FHandle, GWL_STYLE);
+  const struct {
+    TWScrollbar* bar;
+    LONG_PTR bit;
+  } bars[] = {{FVertBar.get(), WS_VSCROLL}, {FHorzBar.get(), WS_HSCROLL}};
+  for (const auto& b : bars) {
+    if (!b.bar) continue;
+    if (b.bar->Visible()) {
+      // Gone since the last paint: hidden; still there: drawn again.
+      if (!(style & b.bit)) {
+        b.bar->Place(FHandle);
+      } else {
+        b.bar->Invalidate();
+      }
+    } else if (style & b.bit) {
+      b.bar->Place(FHandle);
+    }
+  }
+  if (FHorzBar && FVertBar && FHorzBar->Visible() && FVertBar->Visible()) {
+    const RECT& v = FVertBar->BarRect();
+    const RECT& h = FHorzBar->BarRect();
+    FillColour(dc, {v.left + 2, h.top + 2, v.right + 2, h.bottom + 2}, SkinColour(kColourButtonFace));
+  }
+}
+
+void TSkinScrollbar::Detach() {
+  if (FRecolour && FControl) {
+    SetOrdProp(FControl, "FixedColor", FSavedColor);
+    FRecolour = false;
+  }
+  TSkinControl::Detach();
+  // A control whose window is re-created keeps living: the frame gives the new window a skinner.
+  if (FState == scsWindowDestroyed && FSkinForm && FSkinForm->Handle()) {
+    PostMessageW(FSkinForm->Handle(), kMsgReskinControl, 0, 0);
+  }
+  // The overlays are windows of the form, not of the control: they go with the control's skin.
+  FHorzBar.reset();
+  FVertBar.reset();
+}
+
+void TSkinScrollbar::SkinChanged() {
+  const std::int64_t fixed = GetOrdProperty(FControl, "FixedColor");
+  if (fixed != -1 && Skin()) {
+    if (!FRecolour) FSavedColor = static_cast<TColor>(fixed);
+    FRecolour = true;
+    SetOrdProp(FControl, "FixedColor", Skin()->Colours[kColourButtonFace]);
+  }
+  PlaceBars();
+  Repaint();
+}
+
+// --- TSkinEdit ---
+
+const TClassInfo& TSkinEdit::StaticClass() {
+  static const TClassInfo info{"TSkinEdit", &TSkinControl::StaticClass(), {}, {}};
+  return info;
+}
+
+void TSkinEdit::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCPAINT: PaintWindow(nullptr); break;
+    case WM_PRINT: {
+      HDC dc = reinterpret_cast<HDC>(message.WParam);
+      HDC own = dc ? nullptr : GetWindowDC(FHandle);
+      if (GetWindowRect(FHandle, &FWindowRect)) {
+        PrintBorder(dc ? dc : own, {0, 0, FWindowRect.right - FWindowRect.left, FWindowRect.bottom - FWindowRect.top});
+      }
+      if (own) ReleaseDC(FHandle, own);
+      break;
+    }
+    case kMsgPaintEditContent:
+      if (message.LParam == kPaintRequest && message.WParam) {
+        TMessage paint{WM_PAINT, message.WParam, 0, 0};
+        CallDefault(paint);
+        message.Result = kPaintRequest;
+      }
+      break;
+    default: TSkinControl::AfterMessage(message); break;
+  }
+}
+
+void TSkinEdit::PaintSkin(HDC dc, const RECT& rect) {
+  if (Borderless(FHandle, 0)) return;
+  RECT r = rect;
+  FrameColour(dc, r, SkinColour(kColourButtonShadow));
+  InflateRect(&r, -1, -1);
+  FrameColour(dc, r, RGB(255, 255, 255));
+  InflateRect(&r, -1, -1);
+  FrameColour(dc, r, RGB(255, 255, 255));
+}
+
+void TSkinEdit::PrintBorder(HDC dc, const RECT& rect) {
+  if (!dc || Borderless(FHandle, 2)) return;
+  RECT inner = rect;
+  InflateRect(&inner, -1, -1);
+  FrameRect(dc, &inner, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+  FrameColour(dc, rect, SkinColour(kColourButtonShadow));
+}
+
+}  // namespace varnelta
