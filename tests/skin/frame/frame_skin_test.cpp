@@ -11,6 +11,8 @@
 
 #include "app/form1.h"
 #include "runtime/application.h"
+#include "runtime/dib_section.h"
+#include "runtime/win_handles.h"
 #include "runtime/handle_count.h"
 #include "skin/data/skin_writer.h"
 #include "skin/data/win32/skin_manage.h"
@@ -375,6 +377,68 @@ TEST_F(FrameSkinTest, ManyReskinsAndResizesOfASizeableWindowKeepHandlesFlat) {
                                  w.top + (objects[i].Bounds.Top + objects[i].Bounds.Bottom) / 2);
     EXPECT_EQ(SendMessageW(sizeable.Handle(), WM_NCHITTEST, 0, at), HTMAXBUTTON);
   }
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+TBitmap SkinPicture(const std::string& name) {
+  const std::string bytes = ReadFile(name);
+  TBitmap picture;
+  picture.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  return picture;
+}
+
+// The frame as the skinned window paints it, into a picture of the window's size.
+TBitmap CaptureFrame(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  TDibSection section(r.right - r.left, r.bottom - r.top);
+  TMemoryDC dc;
+  {
+    TSelectObject select(dc.Get(), section.Handle());
+    SendMessageW(window, 0xBC4B, reinterpret_cast<WPARAM>(dc.Get()), 0x41A2);
+  }
+  return section.ToBitmap();
+}
+
+TEST_F(FrameSkinTest, PaintedPixelsComeFromTheFramePictures) {
+  const TBitmap top = SkinPicture("frametop.bmp");
+  const TBitmap left = SkinPicture("frameleft.bmp");
+  ASSERT_FALSE(top.Empty());
+  ASSERT_FALSE(left.Empty());
+  const auto& m = frame->Metrics();
+  const int topCell = top.Height() / 2;  // two frames stacked: active, inactive
+  const int leftCell = left.Width() / 2;  // two frames side by side
+  auto check = [&](const TBitmap& shot, int frameIndex) {
+    // The title piece's fixed left end, left of the window icon and above it.
+    for (int y = 0; y < 5; ++y) {
+      for (int x = 0; x < 4; ++x) {
+        const std::uint32_t expected = top.Pixel(x, frameIndex * topCell + y);
+        if ((expected & 0xFFFFFF) == 0xFF00FF) continue;  // cut out by the region
+        EXPECT_EQ(shot.Pixel(m.Left + x, y) & 0xFFFFFF, expected & 0xFFFFFF) << "frame " << frameIndex + 1 << " " << x << "," << y;
+      }
+    }
+    // The left piece's fixed top end, beside the title bar.
+    for (int y = 10; y < 14; ++y) {
+      for (int x = 0; x < m.Left; ++x) {
+        const std::uint32_t expected = left.Pixel(frameIndex * leftCell + x, y);
+        if ((expected & 0xFFFFFF) == 0xFF00FF) continue;
+        EXPECT_EQ(shot.Pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF) << "left frame " << frameIndex + 1 << " " << x << "," << y;
+      }
+    }
+  };
+  SetForegroundWindow(form->Handle());
+  PumpPending();
+  check(CaptureFrame(form->Handle()), 0);
+  SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(frame->Active());
+  check(CaptureFrame(form->Handle()), 1);
+  SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(frame->Active());
 }
 
 }  // namespace
