@@ -112,9 +112,8 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
   if (manager_.HideWhileAttaching() && !FIsChild && FSkinFrame && FBorderKind != frame::bkNone) {
     SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~WS_VISIBLE);
   }
-  if (!RecordedVersion().IsNT && data) {
-    // The 95 family draws no owner-drawn system menu items: its system menu stays the system's.
-  }
+  // On the 95 family the system menu's window is not skinned.
+  if (!RecordedVersion().IsNT && data) data->SetSkinControls(data->SkinControls() & ~SkinBit(xcSystemMenu));
   if (!SetWindowSubclass(FHandle, SubclassProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this))) return;
   subclassed_ = true;
   FDpi = Screen().PixelsPerInch();

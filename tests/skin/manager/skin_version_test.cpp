@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "runtime/application.h"
@@ -32,6 +34,29 @@ TEST(SkinVersionTest, MainWindowSkinsAndReadsItsCaption) {
   std::printf("version %lu.%lu, %s family\n", version.Major, version.Minor, version.IsNT ? "NT" : "95");
   if (family) {
     EXPECT_EQ(version.IsNT, std::string(family) == "nt");
+  }
+
+  // The skinned system menu (Alt+Space): the fixed menu on NT 4, a copy of the window's system
+  // menu elsewhere. A timer inside the menu's loop reads the open menu's items, then ends it.
+  static std::vector<std::wstring> items;
+  items.clear();
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup || !items.empty()) return;
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[80] = {};
+      GetMenuStringW(menu, static_cast<UINT>(i), text, 80, MF_BYPOSITION);
+      items.push_back(text);
+    }
+    EndMenu();
+  });
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  KillTimer(nullptr, timer);
+  if (version.IsNT && version.Major < 5) {
+    EXPECT_EQ(items, (std::vector<std::wstring>{L" Restore ", L" Minimize ", L"", L" Close \tALT+F4"}));
+  } else {
+    EXPECT_EQ(static_cast<int>(items.size()), GetMenuItemCount(GetSystemMenu(form->Handle(), FALSE)));
   }
 
   const std::wstring caption = L"转换 迅雷链接 Varnelta";
