@@ -87,7 +87,6 @@ void TWinSkinForm::AttachForm(TSkinData* data, TCustomForm* form) {
 
 void TWinSkinForm::AttachWindow(TSkinData* data) {
   if (subclassed_) return;
-  manager_.FrameAttaching();
   FSkinData = data;
   FHoverTimer = std::make_unique<TTimer>(nullptr);
   FHoverTimer->SetEnabled(false);

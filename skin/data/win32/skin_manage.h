@@ -90,7 +90,6 @@ class TSkinManage : public ISkinManager {
 
   bool HideWhileAttaching() const { return hideWhileAttaching_; }
   void SetHideWhileAttaching(bool hide) { hideWhileAttaching_ = hide; }
-  void FrameAttaching() {}
 
   // The control dispatch (control_dispatcher.cpp).
   void DispatchForm(TWinSkinForm& frame, TCustomForm& form);
