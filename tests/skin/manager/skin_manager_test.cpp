@@ -36,6 +36,8 @@ void ExpectNoGrowth(const std::array<long, static_cast<std::size_t>(THandleKind:
   for (std::size_t i = 0; i < after.size(); ++i) EXPECT_LE(after[i], before[i]) << kHandleKindNames[i];
 }
 
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 class SkinManagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -190,35 +192,36 @@ TEST_F(SkinManagerTest, WindowsLeftAlone) {
   dialog.t.style = WS_POPUP | WS_CAPTION | DS_SETFOREGROUND;
   dialog.t.cx = 100;
   dialog.t.cy = 50;
-  HWND box = CreateDialogIndirectW(GetModuleHandleW(nullptr), &dialog.t, nullptr,
-                                   [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; });
+  HWND box = CreateDialogIndirectW(GetModuleHandleW(nullptr), &dialog.t, nullptr, &PlainDialog);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(manager->SkinWindow(box));
   DestroyWindow(box);
 }
 
+// Looks at the popup skinner list from a timer inside a menu's own loop, then ends the menu.
+TSkinManage* g_watched = nullptr;
+std::size_t g_seenOpen = 0;
+void CALLBACK WatchOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_watched->PopupSkinnerCount() > 0) {
+    g_seenOpen = g_watched->PopupSkinnerCount();
+    EndMenu();
+  }
+}
+
 TEST_F(SkinManagerTest, ContextMenuGetsAPopupSkinnerReleasedWhenItCloses) {
   ShowAndWaitForSkin();
   const auto before = Counts();
-  static TSkinManage* watched = nullptr;
-  static std::size_t seenOpen = 0;
-  watched = manager;
+  g_watched = manager;
   for (int round = 0; round < 100; ++round) {
-    seenOpen = 0;
-    // A timer inside the menu's own loop looks at the lists, then ends the menu.
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
-      if (watched->PopupSkinnerCount() > 0) {
-        seenOpen = watched->PopupSkinnerCount();
-        EndMenu();
-      }
-    });
+    g_seenOpen = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, &WatchOpenMenu);
     RECT r;
     GetWindowRect(form->Memo1->Handle(), &r);
     SendMessageW(form->Memo1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Memo1->Handle()),
                  MAKELPARAM(r.left + 20, r.top + 20));
     KillTimer(nullptr, timer);
     PumpPending();
-    ASSERT_EQ(seenOpen, 1u) << "round " << round;
+    ASSERT_EQ(g_seenOpen, 1u) << "round " << round;
     ASSERT_EQ(manager->PopupSkinnerCount(), 0u);
   }
   EXPECT_EQ(manager->MenuKind(), 0);

@@ -20,6 +20,20 @@
 namespace varnelta {
 namespace {
 
+// The items of the open menu, read from a timer inside the menu's own loop, which then ends it.
+std::vector<std::wstring> g_items;
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (!popup || !g_items.empty()) return;
+  auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+  for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[80] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 80, MF_BYPOSITION);
+    g_items.push_back(text);
+  }
+  EndMenu();
+}
+
 TEST(SkinVersionTest, MainWindowSkinsAndReadsItsCaption) {
   Application().Initialize();
   auto form = std::make_unique<TForm1>(nullptr);
@@ -37,26 +51,15 @@ TEST(SkinVersionTest, MainWindowSkinsAndReadsItsCaption) {
   }
 
   // The skinned system menu (Alt+Space): the fixed menu on NT 4, a copy of the window's system
-  // menu elsewhere. A timer inside the menu's loop reads the open menu's items, then ends it.
-  static std::vector<std::wstring> items;
-  items.clear();
-  UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    if (!popup || !items.empty()) return;
-    auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
-    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-      wchar_t text[80] = {};
-      GetMenuStringW(menu, static_cast<UINT>(i), text, 80, MF_BYPOSITION);
-      items.push_back(text);
-    }
-    EndMenu();
-  });
+  // menu elsewhere.
+  g_items.clear();
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, &ReadOpenMenu);
   SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
   KillTimer(nullptr, timer);
   if (version.IsNT && version.Major < 5) {
-    EXPECT_EQ(items, (std::vector<std::wstring>{L" Restore ", L" Minimize ", L"", L" Close \tALT+F4"}));
+    EXPECT_EQ(g_items, (std::vector<std::wstring>{L" Restore ", L" Minimize ", L"", L" Close \tALT+F4"}));
   } else {
-    EXPECT_EQ(static_cast<int>(items.size()), GetMenuItemCount(GetSystemMenu(form->Handle(), FALSE)));
+    EXPECT_EQ(static_cast<int>(g_items.size()), GetMenuItemCount(GetSystemMenu(form->Handle(), FALSE)));
   }
 
   const std::wstring caption = L"转换 迅雷链接 Varnelta";
