@@ -71,6 +71,13 @@ class SingleInstanceTest : public ::testing::Test {
     ASSERT_EQ(FindWindowW(L"Varnelta", nullptr), nullptr) << "a copy is running already";
     ASSERT_TRUE(first.Start());
     ASSERT_TRUE(PumpUntil([&] { return (main = WindowOf(first, L"Varnelta")) != nullptr; }, 20000));
+    // Skinned and shaped (the frame fitted to the skin) before the test acts on it.
+    ASSERT_TRUE(PumpUntil([&] {
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      const bool shaped = SendMessageW(main, 0x3523, 0, 0) == 1 && GetWindowRgn(main, region) != ERROR;
+      DeleteObject(region);
+      return shaped;
+    }, 20000));
     // The main window itself stands on the taskbar with its caption.
     EXPECT_EQ(testing::TextOf(main), L"Varnelta V0.1 Bulid 09307");
     EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
