@@ -1,5 +1,7 @@
 #include "app/codec/link_codec.h"
 
+#include "tests/app/codec/base64_reference.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,35 +9,9 @@
 
 using namespace varnelta;
 using namespace std::string_literals;
+using varnelta::testing::ReferenceDecode;
 
 namespace {
-
-// The lenient decoding rules written out the slow, obvious way, to check the fast decoder.
-std::string ReferenceDecode(const std::string& text) {
-  auto value = [](unsigned char c) -> int {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
-    if (c == '=') return 255;
-    return -1;
-  };
-  int s[4] = {0, 0, 0, 0};
-  std::string out;
-  for (std::size_t g = 0; g + 4 <= text.size(); g += 4) {
-    for (int k = 0; k < 4; ++k) {
-      const int v = value(static_cast<unsigned char>(text[g + k]));
-      if (v >= 0) s[k] = v;
-    }
-    out.push_back(static_cast<char>(((s[0] << 2) | (s[1] >> 4)) & 0xFF));
-    if (s[2] == 255) continue;
-    out.push_back(static_cast<char>(((s[1] << 4) | (s[2] >> 2)) & 0xFF));
-    if (s[3] == 255) continue;
-    out.push_back(static_cast<char>(((s[2] << 6) | s[3]) & 0xFF));
-  }
-  return out;
-}
 
 // Character by character from the left, as the rule is worded.
 std::string ReferenceRemoveAll(const std::string& text, const std::string& pattern) {
