@@ -224,6 +224,11 @@ TEST(ControlDispatchTest, RuleDetails) {
   EXPECT_EQ(DecideControl(group, AllOn()).ChildSkinners,
             (std::vector<TChildDecision>{{"TSkinRadioButton", 0}, {}, {"TSkinRadioButton", 0}}));
 
+  // A failed condition lets a later rule decide: a radio group without xcRadioButton is a group box.
+  TDispatchSwitches noRadio = AllOn();
+  noRadio.SkinControls &= ~SkinBit(xcRadioButton);
+  EXPECT_EQ(DecideControl(Facts("TX", KindBit(ckRadioGroup) | KindBit(ckGroupBox)), noRadio).Rule, "rule 19");
+
   // A bit button with xcBitBtn off gets nothing, not the push button skinner.
   TDispatchSwitches noBitBtn = AllOn();
   noBitBtn.SkinControls &= ~SkinBit(xcBitBtn);
