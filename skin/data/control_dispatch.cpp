@@ -9,7 +9,9 @@
 namespace varnelta {
 namespace {
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
 
 // The built-in rules read the facts through this view: class name upper-cased once.
 class TRuleInput {

@@ -87,8 +87,8 @@ struct TControlFacts {
   // Published properties the rules read (identifiers as the runtime writes them).
   std::string StyleProperty{};  // "Style": a tab control's or page control's tab style
   std::string KindProperty{};   // "Kind"
-  std::int64_t DateMode = 0;  // a date-time picker's "DateMode" (1: up-down)
-  std::int64_t DateKind = 0;  // a date-time picker's "Kind" (1: time)
+  std::int64_t DateMode = 0;    // a date-time picker's "DateMode" (1: up-down)
+  std::int64_t DateKind = 0;    // a date-time picker's "Kind" (1: time)
   bool HasNumButtons = false;
   std::int64_t NumButtons = 0;
   std::vector<TChildFacts> Children{};
@@ -104,7 +104,7 @@ enum THostSkinner : int {
 struct TDispatchSwitches {
   TSkinControlTypes SkinControls = kDefaultSkinControls;
   std::int64_t DisableTag = kDefaultDisableTag;
-  std::span<const std::wstring> Skin3rd;  // the component's rows, "ClassName=kind"
+  std::span<const std::wstring> Skin3rd;  // the component's rows "ClassName=kind", kept alive by the caller
   bool TabsElement = false;               // the skin has a `Tabs` element
   bool MenuSkinning = false;              // the frame skinner skins menus
   THostSkinner HostSkinner = hsNone;

@@ -11,12 +11,9 @@ struct TClassKinds {
 };
 
 constexpr TClassKinds kClassKinds[] = {
-    {"TWinControl", KindBit(ckWindowed)},
-    {"TButton", KindBit(ckPushButton)},
-    {"TCustomEdit", KindBit(ckEdit)},
-    {"TCustomMemo", KindBit(ckMemo)},
-    {"TCustomComboBox", KindBit(ckComboBox)},
-    {"TCustomPanel", KindBit(ckPanel)},
+    {"TWinControl", KindBit(ckWindowed)},     {"TButton", KindBit(ckPushButton)},
+    {"TCustomEdit", KindBit(ckEdit)},         {"TCustomMemo", KindBit(ckMemo)},
+    {"TCustomComboBox", KindBit(ckComboBox)}, {"TCustomPanel", KindBit(ckPanel)},
     {"TCustomForm", KindBit(ckEmbeddedForm)},  // dispatched as a control only inside a parent
 };
 

@@ -21,22 +21,46 @@ bool RowNamesClass(std::wstring_view row, std::string_view className) {
   return true;
 }
 
-// Which SkinControls member governs a kind; the tab kind also needs the `Tabs` element.
+// What each kind gives when its governing SkinControls member is set. The kinds with a
+// condition of their own or per-child skinners finish in DecideSkin3rdKind.
 struct TKindRow {
   std::string_view Kind;
-  int Governing;  // a TSkinControlType, or -1 for none
+  int Governing;  // a TSkinControlType, or kUngoverned
+  const char* Skinner = "";
+  bool Owns = false;
+  TChildDispatch Children = chNone;
+  int SkinnerKind = 0;  // the skinner's FKind
+  const char* Image = "";
+  bool Transparent = false;  // published "Transparent" set to "True" first
 };
 constexpr int kUngoverned = -1;
 constexpr TKindRow kKinds[] = {
-    {"nil", kUngoverned},         {"combobox", xcCombo},         {"comboboxex", xcCombo},
-    {"edit", xcEdit},             {"radiobutton", xcRadioButton}, {"panel", xcPanel},
-    {"trackbar", xcButton},       {"button", xcButton},          {"datetimepicker", xcCombo},
-    {"mediaplayer", xcButton},    {"bitbtn", xcButton},          {"pngbitbtn", xcButton},
-    {"pngspeedbutton", xcButton}, {"menubtn", xcButton},         {"speedbutton", xcSpeedButton},
-    {"tab", xcTab},               {"progress", xcProgress},      {"scrollbar", xcScrollbar},
-    {"singlescrollbar", xcScrollbar}, {"embedscrollbar", xcScrollbar}, {"container", kUngoverned},
-    {"groupbox", xcGroupBox},     {"advpagecontrol", xcTab},     {"radiogroup", xcGroupBox},
-    {"checkgroup", xcPanel},      {"checkbox", xcCheckBox},
+    {"nil", kUngoverned},
+    {"combobox", xcCombo, "TSkinComBox"},
+    {"comboboxex", xcCombo, "TSkinComBox"},  // extended combo box
+    {"edit", xcEdit, "TSkinEdit"},           // only with a border
+    {"radiobutton", xcRadioButton, "TSkinRadioButton"},
+    {"panel", xcPanel, "TSkinBox", true, chNone, 0, "", true},
+    {"trackbar", xcButton, "TSkinTrackBar", false, chNone, 0, "", true},
+    {"button", xcButton, "TSkinButton"},
+    {"datetimepicker", xcCombo, "TSkinDateTime"},
+    {"mediaplayer", xcButton, "TSkinMP"},
+    {"bitbtn", xcButton, "TSkinBitButton"},  // a plain TcxButton: the menu button skinner
+    {"pngbitbtn", xcButton, "TSkinBitButton", false, chNone, 0, "PngImage"},
+    {"pngspeedbutton", xcButton, "TSkinSpeedButton", false, chNone, 0, "PngImage"},
+    {"menubtn", xcButton, "TSkinMenuButton"},
+    {"speedbutton", xcSpeedButton, "TSkinSpeedButton"},
+    {"tab", xcTab, "TSkinTab"},  // only with the Tabs element
+    {"progress", xcProgress, "TSkinProgress"},
+    {"scrollbar", xcScrollbar, "TSkinScrollbar", false, chAfter},
+    {"singlescrollbar", xcScrollbar, "TSkinScrollbar", false, chNone, 1},
+    {"embedscrollbar", xcScrollbar},  // per child
+    {"container", kUngoverned, "", false, chOnly},
+    {"groupbox", xcGroupBox, "TSkinGroupBox", true},
+    {"advpagecontrol", xcTab, "TSkinAdvPage"},
+    {"radiogroup", xcGroupBox},  // per child, then the group
+    {"checkgroup", xcPanel},     // per child, then the group
+    {"checkbox", xcCheckBox, "TSkinCheckBox"},
 };
 
 const TKindRow* FindKind(std::string_view kind) {
@@ -46,12 +70,14 @@ const TKindRow* FindKind(std::string_view kind) {
   return nullptr;
 }
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
 
 // Each child gets the glyph skinner (variant `variant`) when its class name contains "TRZ",
 // otherwise the plain skinner. A child excluded by its Tag gets none.
-std::vector<TChildDecision> GroupChildren(const TControlFacts& facts, std::int64_t disableTag,
-                                          int variant, const char* plainSkinner) {
+std::vector<TChildDecision> GroupChildren(const TControlFacts& facts, std::int64_t disableTag, int variant,
+                                          const char* plainSkinner) {
   std::vector<TChildDecision> children;
   children.reserve(facts.Children.size());
   for (const TChildFacts& child : facts.Children) {
@@ -68,8 +94,7 @@ std::vector<TChildDecision> GroupChildren(const TControlFacts& facts, std::int64
 
 }  // namespace
 
-std::optional<std::string> LookupSkin3rdKind(std::span<const std::wstring> rows,
-                                             std::string_view className) {
+std::optional<std::string> LookupSkin3rdKind(std::span<const std::wstring> rows, std::string_view className) {
   if (className.empty()) return std::nullopt;
   for (const std::wstring& row : rows) {
     if (!RowNamesClass(row, className)) continue;
@@ -90,56 +115,21 @@ TControlDecision DecideSkin3rdKind(const std::string& kind, const TControlFacts&
   const auto on = [&](int member) { return InSet(switches.SkinControls, member); };
   if (row == nullptr || (row->Governing != kUngoverned && !on(row->Governing))) return d;
   const std::string_view k = row->Kind;
+  if (row->Transparent) d.Properties.push_back({"Transparent", "True"});
+  d.Skinner = row->Skinner;
+  d.OwnsChildren = row->Owns;
+  d.Children = row->Children;
+  d.Kind = row->SkinnerKind;
+  d.ImageProperty = row->Image;
+  d.ExtendedCombo = k == "comboboxex";
 
-  if (k == "nil") {
-    // no skinner
-  } else if (k == "combobox") {
-    d.Skinner = "TSkinComBox";
-  } else if (k == "comboboxex") {
-    d.Skinner = "TSkinComBox";
-    d.ExtendedCombo = true;
-  } else if (k == "edit") {
-    if (facts.LargerThanClient) d.Skinner = "TSkinEdit";
-  } else if (k == "radiobutton") {
-    d.Skinner = "TSkinRadioButton";
-  } else if (k == "panel") {
-    d.Properties.push_back({"Transparent", "True"});
-    d.Skinner = "TSkinBox";
-    d.OwnsChildren = true;
-  } else if (k == "trackbar") {
-    d.Properties.push_back({"Transparent", "True"});
-    d.Skinner = "TSkinTrackBar";
-  } else if (k == "button") {
-    d.Skinner = "TSkinButton";
-  } else if (k == "datetimepicker") {
-    d.Skinner = "TSkinDateTime";
-  } else if (k == "mediaplayer") {
-    d.Skinner = "TSkinMP";
-  } else if (k == "bitbtn") {
-    const bool plainCxButton = UpperCaseAscii(facts.ClassName) == "TCXBUTTON" &&
-                               !SameIdentifier(facts.KindProperty, "cxbkDropDownButton");
-    d.Skinner = plainCxButton ? "TSkinMenuButton" : "TSkinBitButton";
-  } else if (k == "pngbitbtn") {
-    d.Skinner = "TSkinBitButton";
-    d.ImageProperty = "PngImage";
-  } else if (k == "pngspeedbutton") {
-    d.Skinner = "TSkinSpeedButton";
-    d.ImageProperty = "PngImage";
-  } else if (k == "menubtn") {
+  if (k == "edit" && !facts.LargerThanClient) d.Skinner.clear();
+  if (k == "tab" && !switches.TabsElement) d.Skinner.clear();
+  if (k == "bitbtn" && UpperCaseAscii(facts.ClassName) == "TCXBUTTON" &&
+      !SameIdentifier(facts.KindProperty, "cxbkDropDownButton")) {
     d.Skinner = "TSkinMenuButton";
-  } else if (k == "speedbutton") {
-    d.Skinner = "TSkinSpeedButton";
-  } else if (k == "tab") {
-    if (switches.TabsElement) d.Skinner = "TSkinTab";
-  } else if (k == "progress") {
-    d.Skinner = "TSkinProgress";
-  } else if (k == "scrollbar") {
-    d.Skinner = "TSkinScrollbar";
-    d.Children = chAfter;
-  } else if (k == "singlescrollbar") {
-    d.Skinner = "TSkinScrollbar";
-    d.Kind = 1;
-  } else if (k == "embedscrollbar") {
+  }
+  if (k == "embedscrollbar") {
     d.ChildSkinners.reserve(facts.Children.size());
     for (const TChildFacts& child : facts.Children) {
       if (child.Tag == switches.DisableTag) {
@@ -152,22 +142,14 @@ TControlDecision DecideSkin3rdKind(const std::string& kind, const TControlFacts&
         d.ChildSkinners.push_back({});
       }
     }
-  } else if (k == "container") {
-    d.Children = chOnly;
-  } else if (k == "groupbox") {
-    d.Skinner = "TSkinGroupBox";
-    d.OwnsChildren = true;
-  } else if (k == "advpagecontrol") {
-    d.Skinner = "TSkinAdvPage";
-  } else if (k == "radiogroup" || k == "checkgroup") {
+  }
+  if (k == "radiogroup" || k == "checkgroup") {
     const bool radio = k == "radiogroup";
     if (on(xcRadioButton)) {
       d.ChildSkinners = GroupChildren(facts, switches.DisableTag, radio ? 2 : 1,
                                       radio ? "TSkinRadioButton" : "TSkinCheckBox");
     }
     if (on(xcGroupBox)) d.Skinner = "TSkinGroupBox";
-  } else if (k == "checkbox") {
-    d.Skinner = "TSkinCheckBox";
   }
   return d;
 }

@@ -18,8 +18,7 @@ inline constexpr std::size_t kSkin3rdKindLength = 50;
 // letters compared without regard to case): the text after that "=", at most 50 characters,
 // lower-cased; characters outside ASCII become '?'. No value when no row matches (an empty
 // class name matches no row). Only the first matching row counts, so its kind may be empty.
-std::optional<std::string> LookupSkin3rdKind(std::span<const std::wstring> rows,
-                                             std::string_view className);
+std::optional<std::string> LookupSkin3rdKind(std::span<const std::wstring> rows, std::string_view className);
 
 // The decision for a control whose row gave a non-empty kind. Every kind ends the dispatch:
 // an unknown kind, or one whose governing SkinControls member is off, gives no skinner.

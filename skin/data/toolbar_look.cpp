@@ -19,10 +19,11 @@ int FrameOf(std::uint32_t state) {
 
 }  // namespace
 
-TToolbarButtonLook ToolbarButtonLook(std::uint32_t state, const TDataSkinButton* buttons,
-                                     bool frameRunning, TSkinOptions options) {
+TToolbarButtonLook ToolbarButtonLook(std::uint32_t state, const TDataSkinButton* buttons, bool frameRunning,
+                                     TSkinOptions options) {
   TToolbarButtonLook look;
-  if (buttons == nullptr || buttons->Image.Empty() || !frameRunning || InSet(options, xoToolbarButton)) return look;
+  if (buttons == nullptr || buttons->Image.Empty() || !frameRunning || InSet(options, xoToolbarButton))
+    return look;
   look.Frame = FrameOf(state);
   if (look.Frame == 1 && buttons->HasNormalColour2) look.TextColour = buttons->NormalColour2;
   if (look.Frame == 4 && buttons->HasMouseOverColour2) look.TextColour = buttons->MouseOverColour2;

@@ -25,7 +25,7 @@ inline constexpr std::uint32_t kDrawMarked = 0x80;
 inline constexpr std::uint32_t kDrawIndeterminate = 0x100;
 
 struct TToolbarButtonLook {
-  int Frame = 0;  // frame of the Buttons picture, from 1; 0 draws nothing
+  int Frame = 0;                     // frame of the Buttons picture, from 1; 0 draws nothing
   std::optional<TColor> TextColour;  // the skin's second colour for that frame, when it has one
 };
 
@@ -33,8 +33,8 @@ struct TToolbarButtonLook {
 // default state 1 (a state with none of the item state bits above counts as the default state);
 // anything else nothing. Nothing at all without a Buttons element or picture (`buttons` null or
 // its Image empty), while the frame skinner is not running, or with xoToolbarButton.
-TToolbarButtonLook ToolbarButtonLook(std::uint32_t state, const TDataSkinButton* buttons,
-                                     bool frameRunning, TSkinOptions options);
+TToolbarButtonLook ToolbarButtonLook(std::uint32_t state, const TDataSkinButton* buttons, bool frameRunning,
+                                     TSkinOptions options);
 
 // Whether the tool bar's background is painted from the Toolbar picture.
 bool ToolbarBackgroundPainted(bool hasToolbarElement, TSkinOptions options);

@@ -5,7 +5,7 @@
 namespace varnelta {
 namespace {
 
-constexpr std::uint32_t kStyleNoSizer = 0x10000;   // a scroll bar or dialog with it gets nothing
+constexpr std::uint32_t kStyleNoSizer = 0x10000;    // a scroll bar or dialog with it gets nothing
 constexpr std::uint32_t kStyleTabButtons = 0x2000;  // a tab control drawn as buttons
 
 bool AllBits(std::uint32_t style, std::uint32_t bits) { return (style & bits) == bits; }
@@ -20,7 +20,9 @@ TWindowDecision Decided(const char* rule, const char* skinner = "") {
 
 // A standard button that is not owner-drawn, by its style's button type.
 TWindowDecision DecideButton(std::uint32_t style, TSkinControlTypes skinControls) {
-  const auto when = [&](int member, const char* skinner) { return InSet(skinControls, member) ? skinner : ""; };
+  const auto when = [&](int member, const char* skinner) {
+    return InSet(skinControls, member) ? skinner : "";
+  };
   if (AllBits(style, 0x7) || AnyBit(style, 0x80)) return Decided("button:plain");
   if (AllBits(style, 0x3) || AnyBit(style, 0x2) || AllBits(style, 0x5)) {
     return Decided("button:checkbox", when(xcCheckBox, "TSkinCheckBox"));
@@ -34,7 +36,8 @@ TWindowDecision DecideButton(std::uint32_t style, TSkinControlTypes skinControls
 }  // namespace
 
 TWindowDecision DecideWindow(const TWindowFacts& facts, TSkinControlTypes skinControls) {
-  const std::wstring cls = LowerCaseAsciiW(std::wstring_view(facts.ClassName).substr(0, kWindowClassBuffer - 1));
+  const std::wstring cls =
+      LowerCaseAsciiW(std::wstring_view(facts.ClassName).substr(0, kWindowClassBuffer - 1));
   const std::uint32_t style = facts.Style;
   const auto on = [&](int member) { return InSet(skinControls, member); };
 

@@ -16,15 +16,15 @@ namespace varnelta {
 inline constexpr std::size_t kWindowClassBuffer = 100;
 
 struct TWindowFacts {
-  std::wstring ClassName{};          // as the system gives it; only the first 99 characters count
+  std::wstring ClassName{};  // as the system gives it; only the first 99 characters count
   std::uint32_t Style = 0;
   bool HasRuntimeControl = false;  // the window belongs to a runtime control (control property)
 };
 
 struct TWindowDecision {
-  std::string Skinner;               // empty: none
-  bool AttachToTopmostChild = false;  // the skinner goes on the topmost child (none without one)
-  bool ChildWindowsFirst = false;     // DispatchChildWindows on the window before anything else
+  std::string Skinner;                   // empty: none
+  bool AttachToTopmostChild = false;     // the skinner goes on the topmost child (none without one)
+  bool ChildWindowsFirst = false;        // DispatchChildWindows on the window before anything else
   bool ControlColourButtonFace = false;  // the runtime control's colour becomes Colours[ButtonFace]
   // What decided: "button:plain", "button:checkbox", "button:radiobutton", "button:push",
   // the lower-cased class of the table row ("combobox", "edit", ...), or "no row".

@@ -43,8 +43,8 @@ TTopWindowVerdict QualifyWindow(const TTopWindowFacts& facts, const TTopWindowSw
   return Verdict(true, true, "filter-passed");
 }
 
-std::optional<std::size_t> ChooseComponent(std::span<const TComponentFacts> components,
-                                           std::uintptr_t window, const std::wstring& className) {
+std::optional<std::size_t> ChooseComponent(std::span<const TComponentFacts> components, std::uintptr_t window,
+                                           const std::wstring& className) {
   const auto last = [&](auto matches) -> std::optional<std::size_t> {
     for (std::size_t i = components.size(); i-- > 0;) {
       if (matches(components[i])) return i;

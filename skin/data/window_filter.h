@@ -13,8 +13,8 @@
 
 namespace varnelta {
 
-inline constexpr std::uint32_t kStyleChild = 0x40000000;  // WS_CHILD
-inline constexpr std::uint32_t kExStyleMDIChild = 0x40;   // WS_EX_MDICHILD
+inline constexpr std::uint32_t kStyleChild = 0x40000000;      // WS_CHILD
+inline constexpr std::uint32_t kExStyleMDIChild = 0x40;       // WS_EX_MDICHILD
 inline constexpr std::uint32_t kDialogSetForeground = 0x200;  // DS_SETFOREGROUND
 
 struct TTopWindowFacts {
@@ -30,8 +30,8 @@ struct TTopWindowFacts {
 };
 
 struct TTopWindowSwitches {
-  bool MassSkinning = false;      // an action skins all forms at once
-  bool HasMainComponent = false;  // the manager has a main component
+  bool MassSkinning = false;                       // an action skins all forms at once
+  bool HasMainComponent = false;                   // the manager has a main component
   TSkinOptions MainOptions = kDefaultSkinOptions;  // that component's Options
 };
 
@@ -63,8 +63,8 @@ struct TComponentFacts {
 // owned by that window, else for a dialog the last sfDialog one, else the last sfMainform one,
 // else the first. The chosen component must have its skin loaded; otherwise none is used (the
 // choice does not move on to another component). No value: no skinner is made.
-std::optional<std::size_t> ChooseComponent(std::span<const TComponentFacts> components,
-                                           std::uintptr_t window, const std::wstring& className);
+std::optional<std::size_t> ChooseComponent(std::span<const TComponentFacts> components, std::uintptr_t window,
+                                           const std::wstring& className);
 
 // Menu kinds: 0 popup, 1 menu bar, 2 system menu.
 bool MenuKindAllowed(int menuKind, TSkinControlTypes skinControls);

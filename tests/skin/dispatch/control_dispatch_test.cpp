@@ -224,6 +224,11 @@ TEST(ControlDispatchTest, RuleDetails) {
   EXPECT_EQ(DecideControl(group, AllOn()).ChildSkinners,
             (std::vector<TChildDecision>{{"TSkinRadioButton", 0}, {}, {"TSkinRadioButton", 0}}));
 
+  // A failed condition lets a later rule decide: a radio group without xcRadioButton is a group box.
+  TDispatchSwitches noRadio = AllOn();
+  noRadio.SkinControls &= ~SkinBit(xcRadioButton);
+  EXPECT_EQ(DecideControl(Facts("TX", KindBit(ckRadioGroup) | KindBit(ckGroupBox)), noRadio).Rule, "rule 19");
+
   // A bit button with xcBitBtn off gets nothing, not the push button skinner.
   TDispatchSwitches noBitBtn = AllOn();
   noBitBtn.SkinControls &= ~SkinBit(xcBitBtn);
@@ -241,51 +246,52 @@ TEST(ControlDispatchTest, ExcludedClassesEvenWhenTheyMatchARule) {
   }
 }
 
-TClassInfo Class(const char* name, const TClassInfo* parent) {
-  TClassInfo info;
-  info.Name = name;
-  info.Parent = parent;
-  return info;
+// The kinds of a class given by its ancestry, most derived first: "TMemo TCustomMemo ...".
+TControlKinds KindsOfAncestry(std::string_view ancestry) {
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at < ancestry.size();) {
+    const std::size_t end = std::min(ancestry.find(' ', at), ancestry.size());
+    names.emplace_back(ancestry.substr(at, end - at));
+    at = end + 1;
+  }
+  std::vector<TClassInfo> chain(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    chain[i].Name = names[i];
+    chain[i].Parent = i + 1 < names.size() ? &chain[i + 1] : nullptr;
+  }
+  return ControlKindsOfClass(chain.front());
 }
 
 // The main window's controls, with their kinds taken from the runtime's class tree.
 TEST(ControlDispatchTest, MainWindowControlsThroughTheirClasses) {
-  const TClassInfo persistent = Class("TPersistent", nullptr);
-  const TClassInfo component = Class("TComponent", &persistent);
-  const TClassInfo control = Class("TControl", &component);
-  const TClassInfo graphic = Class("TGraphicControl", &control);
-  const TClassInfo win = Class("TWinControl", &control);
-  const TClassInfo buttonControl = Class("TButtonControl", &win), button = Class("TButton", &buttonControl);
-  const TClassInfo customEdit = Class("TCustomEdit", &win), customMemo = Class("TCustomMemo", &customEdit);
-  const TClassInfo memo = Class("TMemo", &customMemo), edit = Class("TEdit", &customEdit);
-  const TClassInfo customCombo = Class("TCustomComboBox", &win), combo = Class("TComboBox", &customCombo);
-  const TClassInfo customLabel = Class("TCustomLabel", &graphic), label = Class("TLabel", &customLabel);
-  const TClassInfo customControl = Class("TCustomControl", &win), panel = Class("TCustomPanel", &customControl);
-  const TClassInfo rzPanel = Class("TRzCustomPanel", &panel), statusBar = Class("TRzStatusBar", &rzPanel);
-  const TClassInfo pane = Class("TRzStatusPane", &graphic);
   struct Case {
-    const TClassInfo* Type;
+    const char* Ancestry;
     const char* Skinner;
     const char* Rule;
+    TChildDispatch Children = chNone;
   } cases[] = {
-      {&button, "TSkinButton", "rule 38"}, {&memo, "TSkinScrollbar", "rule 35"},
-      {&edit, "TSkinEdit", "rule 39"},     {&combo, "TSkinComBox", "rule 26"},
-      {&label, "", "no rule"},            {&statusBar, "TSkinBox", "rule 32"},
-      {&pane, "", "no rule"},
+      {"TButton TButtonControl TWinControl TControl", "TSkinButton", "rule 38"},
+      {"TMemo TCustomMemo TCustomEdit TWinControl TControl", "TSkinScrollbar", "rule 35"},
+      {"TEdit TCustomEdit TWinControl TControl", "TSkinEdit", "rule 39"},
+      {"TComboBox TCustomComboBox TWinControl TControl", "TSkinComBox", "rule 26"},
+      {"TLabel TCustomLabel TGraphicControl TControl", "", "no rule"},
+      // The status bar is a panel: its panes first, then the box skinner.
+      {"TRzStatusBar TRzCustomPanel TCustomPanel TCustomControl TWinControl TControl", "TSkinBox", "rule 32",
+       chBefore},
+      {"TRzStatusPane TRzCustomStatusPane TGraphicControl TControl", "", "no rule"},
   };
-  TDispatchSwitches s;  // the component's defaults: no Tabs, no menu skinning
+  const TDispatchSwitches s;  // the component's defaults: no Tabs, no menu skinning
   for (const Case& c : cases) {
+    const std::string_view ancestry = c.Ancestry;
     TControlFacts f;
-    f.ClassName = c.Type->Name;
-    f.Kinds = ControlKindsOfClass(*c.Type);
+    f.ClassName = ancestry.substr(0, ancestry.find(' '));
+    f.Kinds = KindsOfAncestry(ancestry);
     f.LargerThanClient = true;
     const TControlDecision d = DecideControl(f, s);
-    EXPECT_EQ(d.Skinner, c.Skinner) << c.Type->Name;
-    EXPECT_EQ(d.Rule, c.Rule) << c.Type->Name;
+    EXPECT_EQ(d.Skinner, c.Skinner) << f.ClassName;
+    EXPECT_EQ(d.Rule, c.Rule) << f.ClassName;
+    EXPECT_EQ(d.Children, c.Children) << f.ClassName;
   }
-  EXPECT_FALSE(HasKind(ControlKindsOfClass(statusBar), ckStatusBar));
-  TControlFacts bar{.ClassName = "TRzStatusBar", .Kinds = ControlKindsOfClass(statusBar)};
-  EXPECT_EQ(DecideControl(bar, s).Children, chBefore);  // the panes first
 }
 
 }  // namespace
