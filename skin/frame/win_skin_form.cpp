@@ -179,10 +179,7 @@ void TWinSkinForm::ActivateFrame() {
   FSystemMenu = GetSystemMenu(FHandle, FALSE);
   ReloadIcon();
   GetClientRect(FHandle, &FClientRect);
-  RECT window{};
-  GetWindowRect(FHandle, &window);
-  FOldFrameSize = {(window.right - window.left) - (FClientRect.right - FClientRect.left),
-                   (window.bottom - window.top) - (FClientRect.bottom - FClientRect.top)};
+  FOldFrameSize = SystemFrameSize();
   if (manager_.HideWhileAttaching()) {
     manager_.SetHideWhileAttaching(false);
     const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
@@ -199,6 +196,12 @@ void TWinSkinForm::ActivateFrame() {
       FitWindowToClient(false);
       FState = fsRunning;
       BuildRegion();
+    } else if (!FIsChild && FBorderKind != frame::bkNone && IsIconic(FHandle)) {
+      // Minimised before its skin started: the size it restores to gets the skin's frame.
+      ResizeRestored(FMetrics.Left + FMetrics.Right - FOldFrameSize.cx,
+                     FMetrics.Title + FMetrics.Bottom + FMetrics.MenuBar - FOldFrameSize.cy, IsCentred());
+      firstFit_ = false;
+      FState = fsRunning;
     } else if (!FIsChild && FBorderKind != frame::bkNone && !Minimised()) {
       FState = fsResizing;
       FitWindowToClient(false);
@@ -258,7 +261,7 @@ void TWinSkinForm::FitWindowToClient(bool useWindowClient) {
   }
   // The first fit of a centred form or of a system dialog keeps the window's centre, so it ends
   // centred with its final size; later fits keep the top left corner.
-  const bool centred = FIsDialog || (FForm && (FForm->Position() == poScreenCenter || FForm->Position() == poDesktopCenter));
+  const bool centred = IsCentred();
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
   TPoint topLeft{window.left, window.top};
   if (firstFit_ && centred && !FIsChild) {
@@ -268,6 +271,39 @@ void TWinSkinForm::FitWindowToClient(bool useWindowClient) {
   }
   firstFit_ = false;
   SetWindowPos(FHandle, nullptr, topLeft.X, topLeft.Y, size.Width, size.Height, flags);
+}
+
+bool TWinSkinForm::IsCentred() const {
+  return FIsDialog || (FForm && (FForm->Position() == poScreenCenter || FForm->Position() == poDesktopCenter));
+}
+
+SIZE TWinSkinForm::SystemFrameSize() const {
+  if (IsIconic(FHandle)) {
+    // A minimised window's rectangles are its icon's: ask the system what its frame would be.
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)), GetMenu(FHandle) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+  }
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  RECT client{};
+  GetClientRect(FHandle, &client);
+  return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+}
+
+void TWinSkinForm::ResizeRestored(int dw, int dh, bool keepCentre) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(FHandle, &placement)) return;
+  RECT& normal = placement.rcNormalPosition;
+  const frame::TSize size{normal.right - normal.left + dw, normal.bottom - normal.top + dh};
+  TPoint topLeft{normal.left, normal.top};
+  if (keepCentre) topLeft = frame::CentredTopLeft({normal.left, normal.top, normal.right, normal.bottom}, size);
+  normal = {topLeft.X, topLeft.Y, topLeft.X + size.Width, topLeft.Y + size.Height};
+  // Stays minimised and inactive; only the rectangle it restores to changes.
+  if (placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_MINIMIZE) placement.showCmd = SW_SHOWMINNOACTIVE;
+  SetWindowPlacement(FHandle, &placement);
 }
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {
@@ -350,7 +386,10 @@ void TWinSkinForm::DetachFrame(bool full) {
   }
   SetSysMenuStyle(false);
   SetCompositionFrame(false);
-  if (FState != fsDestroying && (MdiChild() || !FIsChild) && !IsIconic(FHandle)) {
+  if (FState != fsDestroying && !FIsChild && IsIconic(FHandle)) {
+    ResizeRestored(FOldFrameSize.cx - FMetrics.Left - FMetrics.Right,
+                   FOldFrameSize.cy - FMetrics.Title - FMetrics.Bottom - FMetrics.MenuBar, false);
+  } else if (FState != fsDestroying && (MdiChild() || !FIsChild) && !IsIconic(FHandle)) {
     RECT window{};
     GetWindowRect(FHandle, &window);
     const int w = window.right - window.left - FMetrics.Left - FMetrics.Right + FOldFrameSize.cx;
@@ -372,7 +411,13 @@ void TWinSkinForm::ReskinFrame() {
     if (skinner->State() == scsAttached) skinner->SkinChanged();
   }
   FState = fsReskinning;
-  if (FSkinFrame) {
+  if (FSkinFrame && !FIsChild && IsIconic(FHandle)) {
+    const frame::TFrameMetrics before = FMetrics;
+    ComputeMetrics();
+    ResizeRestored(FMetrics.Left + FMetrics.Right - before.Left - before.Right,
+                   FMetrics.Title + FMetrics.Bottom + FMetrics.MenuBar - before.Title - before.Bottom - before.MenuBar,
+                   false);
+  } else if (FSkinFrame) {
     ComputeMetrics();
     FitWindowToClient(true);
     BuildRegion();

@@ -108,6 +108,10 @@ class TWinSkinForm : public TComponent {
   void RemoveSubclass();
   void ComputeMetrics();
   void FitWindowToClient(bool useWindowClient);
+  // Changes the size a minimised window restores to by (dw, dh).
+  void ResizeRestored(int dw, int dh, bool keepCentre);
+  bool IsCentred() const;
+  SIZE SystemFrameSize() const;
   void ReadShowState();
   void SetSysMenuStyle(bool remove);
   void BuildRegion();

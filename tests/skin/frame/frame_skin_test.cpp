@@ -341,6 +341,48 @@ TEST_F(FrameSkinTest, BadSkinsAreHarmless) {
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
 }
 
+TEST_F(FrameSkinTest, AWindowMinimisedBeforeItsSkinStartsRestoresWithItsClientAndCentre) {
+  const auto& m = frame->Metrics();
+  TForm early(nullptr);
+  early.SetPosition(poScreenCenter);
+  early.SetClientWidth(300);
+  early.SetClientHeight(200);
+  early.Show();
+  ShowWindow(early.Handle(), SW_MINIMIZE);  // before the skin's start message is handled
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* f = manager->FindFormSkinner(early.Handle());
+    return f && f->State() == fsRunning;
+  }));
+  ShowWindow(early.Handle(), SW_RESTORE);
+  PumpPending();
+  RECT client{};
+  GetClientRect(early.Handle(), &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 200);
+  RECT r{};
+  GetWindowRect(early.Handle(), &r);
+  EXPECT_EQ(r.right - r.left, 300 + m.Left + m.Right);
+  EXPECT_EQ(r.bottom - r.top, 200 + m.Title + m.Bottom);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_TRUE(manager->FindFormSkinner(early.Handle())->HasRegion());
+
+  // Unskinned while minimised, it restores with the system frame around the same client.
+  ShowWindow(early.Handle(), SW_MINIMIZE);
+  PumpPending();
+  form->SkinData1->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return manager->FindFormSkinner(early.Handle()) == nullptr; }));
+  ShowWindow(early.Handle(), SW_RESTORE);
+  PumpPending();
+  GetClientRect(early.Handle(), &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 200);
+  form->SkinData1->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* f = manager->FindFormSkinner(form->Handle());
+    return f && f->HasRegion();
+  }));
+}
+
 TEST_F(FrameSkinTest, ManyReskinsAndResizesOfASizeableWindowKeepHandlesFlat) {
   TForm sizeable(nullptr);
   sizeable.SetBorderStyle(bsSizeable);
