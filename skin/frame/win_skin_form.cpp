@@ -9,6 +9,7 @@
 #include "skin/frame/dpi_scale.h"
 #include "skin/frame/frame_input.h"
 #include "skin/frame/frame_painter.h"
+#include "skin/frame/frame_sizer.h"
 #include "skin/frame/frame_pieces.h"
 #include "skin/frame/region_rects.h"
 #include "skin/frame/win32/region_build.h"
@@ -179,7 +180,7 @@ void TWinSkinForm::ActivateFrame() {
   FSystemMenu = GetSystemMenu(FHandle, FALSE);
   ReloadIcon();
   GetClientRect(FHandle, &FClientRect);
-  FOldFrameSize = SystemFrameSize();
+  FOldFrameSize = TFrameSizer(*this).SystemFrameSize();
   if (manager_.HideWhileAttaching()) {
     manager_.SetHideWhileAttaching(false);
     const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
@@ -223,87 +224,16 @@ void TWinSkinForm::ActivateFrame() {
   }
 }
 
-void TWinSkinForm::FitWindowToClient(bool useWindowClient) {
-  if (Maximised()) {
-    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
-    return;
-  }
-  RECT window{};
-  GetWindowRect(FHandle, &window);
-  if (FIsDialog || FState == fsReskinning || useWindowClient) GetClientRect(FHandle, &FClientRect);
-  frame::TFitClientFacts facts;
-  facts.UseWindowClient = useWindowClient;
-  facts.HasForm = FForm != nullptr;
-  if (FForm) facts.FormClient = {FForm->ClientWidth(), FForm->ClientHeight()};
-  facts.MdiChild = MdiChild();
-  facts.WindowClient = {FClientRect.left, FClientRect.top, FClientRect.right, FClientRect.bottom};
-  const frame::TSize client = frame::FitClientSize(facts, FMetrics);
-  frame::TSize size = frame::FitWindowSize(client, FMetrics);
-  if (FIsDialog && !useWindowClient) {
-    const std::wstring caption = frame::CaptionText(GetWindowTextAsWide(FHandle));
-    TWindowDC screen(nullptr);
-    TSelectObject font(screen.Get(), FCaptionFont.Get());
-    RECT measured{0, 0, 0, 0};
-    DrawTextWide(screen.Get(), caption, measured, 0xD00 | DT_CALCRECT);
-    const TDataSkinTitle& title = *FSkinData->Skin().Title;
-    const frame::TDialogWidth fitted = frame::FitDialogToCaption(
-        size.Width, measured.right, ScalePixel(title.Margins.Left, FDpi), ScalePixel(title.Margins.Right, FDpi));
-    if (fitted.ChildShift > 0) {
-      for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT r{};
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&r), 2);
-        SetWindowPos(child, nullptr, r.left + fitted.ChildShift, r.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
-      }
-    }
-    size.Width = fitted.Width;
-  }
-  // The first fit of a centred form or of a system dialog keeps the window's centre, so it ends
-  // centred with its final size; later fits keep the top left corner.
-  const bool centred = IsCentred();
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
-  TPoint topLeft{window.left, window.top};
-  if (firstFit_ && centred && !FIsChild) {
-    topLeft = frame::CentredTopLeft({window.left, window.top, window.right, window.bottom}, size);
-  } else {
-    flags |= SWP_NOMOVE;
-  }
-  firstFit_ = false;
-  SetWindowPos(FHandle, nullptr, topLeft.X, topLeft.Y, size.Width, size.Height, flags);
-}
 
+
+
+
+void TWinSkinForm::FitWindowToClient(bool useWindowClient) { TFrameSizer(*this).FitWindowToClient(useWindowClient); }
+void TWinSkinForm::ResizeRestored(int dw, int dh, bool keepCentre) { TFrameSizer(*this).ResizeRestored(dw, dh, keepCentre); }
+void TWinSkinForm::BuildRegion() { TFrameSizer(*this).BuildRegion(); }
+void TWinSkinForm::RemoveRegion(bool redraw) { TFrameSizer(*this).RemoveRegion(redraw); }
 bool TWinSkinForm::IsCentred() const {
   return FIsDialog || (FForm && (FForm->Position() == poScreenCenter || FForm->Position() == poDesktopCenter));
-}
-
-SIZE TWinSkinForm::SystemFrameSize() const {
-  if (IsIconic(FHandle)) {
-    // A minimised window's rectangles are its icon's: ask the system what its frame would be.
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)), GetMenu(FHandle) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
-    return {frame.right - frame.left, frame.bottom - frame.top};
-  }
-  RECT window{};
-  GetWindowRect(FHandle, &window);
-  RECT client{};
-  GetClientRect(FHandle, &client);
-  return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
-}
-
-void TWinSkinForm::ResizeRestored(int dw, int dh, bool keepCentre) {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (!GetWindowPlacement(FHandle, &placement)) return;
-  RECT& normal = placement.rcNormalPosition;
-  const frame::TSize size{normal.right - normal.left + dw, normal.bottom - normal.top + dh};
-  TPoint topLeft{normal.left, normal.top};
-  if (keepCentre) topLeft = frame::CentredTopLeft({normal.left, normal.top, normal.right, normal.bottom}, size);
-  normal = {topLeft.X, topLeft.Y, topLeft.X + size.Width, topLeft.Y + size.Height};
-  // Stays minimised and inactive; only the rectangle it restores to changes.
-  if (placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_MINIMIZE) placement.showCmd = SW_SHOWMINNOACTIVE;
-  SetWindowPlacement(FHandle, &placement);
 }
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {
@@ -315,56 +245,7 @@ void TWinSkinForm::SetSysMenuStyle(bool remove) {
   if (next != style) SetWindowLongPtrW(FHandle, GWL_STYLE, next);
 }
 
-void TWinSkinForm::BuildRegion() {
-  if (!FSkinData) return;
-  RECT window{};
-  GetWindowRect(FHandle, &window);
-  frame::TRegionFacts facts;
-  facts.Window = {window.right - window.left, window.bottom - window.top};
-  facts.RegionSize = {FRegionSize.cx, FRegionSize.cy};
-  facts.HasRegion = FHasRegion;
-  facts.MdiChild = MdiChild();
-  facts.MinimisedMdiChild = MdiChild() && Minimised();
-  facts.Reskinning = FState == fsReskinning;
-  facts.SkinFrame = FSkinFrame;
-  facts.WindowDestroyed = FState == fsWindowDestroyed;
-  const TSkinElements& skin = FSkinData->Skin();
-  facts.Trans = {skin.BorderLeft->Trans != 0, skin.BorderRight->Trans != 0, skin.BorderTop->Trans != 0,
-                 skin.BorderBottom->Trans != 0};
-  facts.TopPieceEmpty = skin.BorderTop->Image.Empty();
-  facts.BorderKind = FBorderKind;
-  const frame::TRegionPlan plan = frame::PlanRegion(facts, FMetrics);
-  if (!plan.Build) return;
-  std::vector<TRect> rects;
-  if (plan.WholeWindow) {
-    rects.push_back({0, 0, facts.Window.Width, facts.Window.Height});
-  } else {
-    FRegionSize = {facts.Window.Width, facts.Window.Height};
-    TFramePainter painter(*this);
-    std::vector<TBitmap> pictures(static_cast<std::size_t>(plan.PieceCount));
-    std::vector<TRegionPart> parts;
-    for (int i = 0; i < plan.PieceCount; ++i) {
-      const frame::TRegionPiece& piece = plan.Pieces[static_cast<std::size_t>(i)];
-      TRegionPart part{piece.Rect, nullptr};
-      if (piece.FromPixels) {
-        pictures[static_cast<std::size_t>(i)] = painter.PiecePicture(i, piece.Rect);
-        part.Picture = &pictures[static_cast<std::size_t>(i)];
-      }
-      parts.push_back(part);
-    }
-    rects = CollectRegionRects(plan.Client, parts);
-  }
-  TRegionHandle region = gdi::CreateRegionFromRects(rects);
-  // The window owns a region once it has taken it.
-  if (region.HandOver(FHandle, true)) FHasRegion = true;
-}
 
-void TWinSkinForm::RemoveRegion(bool redraw) {
-  if (!FHasRegion) return;
-  SetWindowRgn(FHandle, nullptr, redraw ? TRUE : FALSE);
-  FHasRegion = false;
-  FRegionSize = {};
-}
 
 void TWinSkinForm::PaintFrame(HDC dc) { TFramePainter(*this).PaintFrame(dc); }
 

@@ -32,6 +32,7 @@ namespace varnelta {
 class TSkinManage;
 class TFramePainter;
 class TFrameInput;
+class TFrameSizer;
 
 // Lifecycle states.
 enum TFrameState : int {
@@ -97,6 +98,7 @@ class TWinSkinForm : public TComponent {
  private:
   friend class TFramePainter;
   friend class TFrameInput;
+  friend class TFrameSizer;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   void Dispatch(TMessage& message);
@@ -111,7 +113,6 @@ class TWinSkinForm : public TComponent {
   // Changes the size a minimised window restores to by (dw, dh).
   void ResizeRestored(int dw, int dh, bool keepCentre);
   bool IsCentred() const;
-  SIZE SystemFrameSize() const;
   void ReadShowState();
   void SetSysMenuStyle(bool remove);
   void BuildRegion();
