@@ -116,6 +116,11 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
   if (!RecordedVersion().IsNT && data) data->SetSkinControls(data->SkinControls() & ~SkinBit(xcSystemMenu));
   if (!SetWindowSubclass(FHandle, SubclassProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this))) return;
   subclassed_ = true;
+  if (MdiFrame()) {
+    const HWND client = FindWindowExW(FHandle, nullptr, L"MDIClient", nullptr);
+    manager_.SetMDIClient(client);
+    FMdiClient = std::make_unique<TMdiClientHook>(*this, client);
+  }
   FDpi = Screen().PixelsPerInch();
   if (data) {
     const TCaptionFont& font = data->CaptionFont();
@@ -130,6 +135,7 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
   if (FSkinFrame) {
     ComputeMetrics();
     SetCompositionFrame(true);
+    if (MdiChild() && Maximised()) manager_.SetMDIChildMaximised(true);
   } else {
     FState = fsRunning;
   }
@@ -192,7 +198,11 @@ void TWinSkinForm::ActivateFrame() {
     manager_.DispatchChildWindows(*this, FHandle);
   }
   if (FSkinFrame && FState == fsAttached) {
-    if (MdiChild()) {
+    if (MdiChild() && Maximised()) {
+      if (manager_.MDIClient()) {
+        PostMessageW(manager_.MDIClient(), kMsgMDIChildMaximised, reinterpret_cast<WPARAM>(FHandle), 0);
+      }
+    } else if (MdiChild()) {
       FState = fsResizing;
       FitWindowToClient(false);
       FState = fsRunning;
@@ -258,6 +268,7 @@ void TWinSkinForm::DetachFrame(bool full) {
   if (formHooked_ && FForm) FForm->WindowProc = std::move(FOldFormWndProc);
   formHooked_ = false;
   RemoveSubclass();
+  FMdiClient.reset();
   ReleaseControls();
   if (!full) return;
   if (FForm && FState != fsDestroying) FForm->SetColor(FSavedColor);
@@ -307,6 +318,18 @@ void TWinSkinForm::ReskinFrame() {
   SendMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
   if (FSkinData && FSkinData->OnAfterSkinForm) FSkinData->OnAfterSkinForm(FForm, FHandle, FClassName);
   FState = fsRunning;
+}
+
+void TWinSkinForm::FollowMdiMaximised() {
+  if (!MdiChild() || !FSkinFrame || FState != fsRunning) return;
+  ReadShowState();
+  ComputeMetrics();
+  if (manager_.MDIChildMaximised()) {
+    RemoveRegion(true);
+  } else {
+    BuildRegion();
+  }
+  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
 }
 
 void TWinSkinForm::FormDestroying() {
@@ -376,6 +399,10 @@ void TWinSkinForm::FormHook(TMessage& message) {
         SetWindowLongPtrW(FHandle, GWL_STYLE, style & ~WS_VISIBLE);
         FOldFormWndProc(message);
         SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) | WS_VISIBLE);
+        // A maximised MDI child's caption shows in its frame window's title.
+        if (Maximised() && manager_.MDIClient()) {
+          PostMessageW(manager_.MDIClient(), kMsgMDIChildMaximised, reinterpret_cast<WPARAM>(FHandle), 0);
+        }
         if (Minimised()) {
           PaintFrame();
         } else {
@@ -433,6 +460,7 @@ void TWinSkinForm::NcCalcSize(TMessage& message) {
 void TWinSkinForm::NcActivate(TMessage& message) {
   FActive = LOBYTE(message.WParam) != 0;
   if (FHoverTimer) FHoverTimer->SetEnabled(FActive);
+  if (FMdiClient) SendMessageW(FMdiClient->Client(), WM_NCACTIVATE, message.WParam, 0);
   if (MdiChild()) CallDefault(message);
   if (!(MdiChild() && Maximised())) PaintFrame();
   message.Result = 1;

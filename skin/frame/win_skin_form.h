@@ -25,6 +25,7 @@
 #include "skin/frame/frame_kinds.h"
 #include "skin/frame/frame_metrics.h"
 #include "skin/frame/nc_objects.h"
+#include "skin/frame/mdi_client_hook.h"
 #include "skin/frame/sys_buttons.h"
 
 namespace varnelta {
@@ -59,6 +60,8 @@ class TWinSkinForm : public TComponent {
   void DetachFrame(bool full);
   // The skin changed: metrics, buttons, controls and the frame follow.
   void ReskinFrame();
+  // An MDI child's frame follows whether a maximised MDI child is shown: metrics, region, paint.
+  void FollowMdiMaximised();
   // Title bar buttons are rebuilt from the current skin at the next metrics computation.
   void DropSysButtons();
   // The runtime form is being freed while its window still exists: let go of it now.
@@ -126,6 +129,7 @@ class TWinSkinForm : public TComponent {
   bool Maximised() const { return FShowState == frame::ssMaximized; }
   bool Minimised() const { return FShowState == frame::ssMinimized; }
   bool MdiChild() const { return FFormKind == frame::fkMdiChild; }
+  bool MdiFrame() const { return FFormKind == frame::fkMdiFrame; }
 
   TSkinManage& manager_;
   HWND FHandle;
@@ -165,6 +169,8 @@ class TWinSkinForm : public TComponent {
   std::vector<frame::TSysButtonFacts> FSysButtons;
   frame::TNcObjects FObjects;
   std::unique_ptr<TTimer> FHoverTimer;
+  // An MDI frame's client window, watched while the frame is skinned.
+  std::unique_ptr<TMdiClientHook> FMdiClient;
   std::optional<std::uint32_t> FLastSysMenuClick;
   int FDoubleClickTime = 500;
   bool FMenuTracking = false;

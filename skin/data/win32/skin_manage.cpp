@@ -296,7 +296,12 @@ TWinSkinPopMenu* TSkinManage::FindPopupByMenu(HMENU menu) const {
 void TSkinManage::SetMDIChildMaximised(bool maximised) {
   if (maximised == mdiChildMaximised_) return;
   mdiChildMaximised_ = maximised;
-  // The frames of MDI children follow once the frame painter draws them.
+  if (!lists_) return;
+  const TSkinData* main = MainComponent();
+  if (main && InSet(main->Options(), xoMDIChildBorder)) return;
+  for (const auto& frame : lists_->Forms) {
+    if (!frame->Released()) frame->FollowMdiMaximised();
+  }
 }
 
 LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
@@ -311,10 +316,9 @@ LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
       if (_wcsicmp(className.c_str(), L"ScrollBar") == 0 && (cs->style & SBS_SIZEGRIP) && cs->hwndParent) {
         if (TWinSkinForm* frame = FindFormSkinner(cs->hwndParent)) DispatchWindow(*frame, window);
       }
-      if (!(cs->style & WS_CHILD)) {
-        if (className == L"#32768" && !ChildMode()) SkinPopupWindow(window);
-        if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
-      }
+      if (!(cs->style & WS_CHILD) && className == L"#32768" && !ChildMode()) SkinPopupWindow(window);
+      // MDI children are child windows; the qualification decides whether one is skinned now.
+      if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
       break;
     }
     case HCBT_DESTROYWND: ReleasePopupWindow(window); break;

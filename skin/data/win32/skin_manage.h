@@ -78,6 +78,9 @@ class TSkinManage : public ISkinManager {
   static TWinControl* FindForm(HWND window);
   void SetMDIChildMaximised(bool maximised);
   bool MDIChildMaximised() const { return mdiChildMaximised_; }
+  // The MDI client of the skinned MDI frame window, told by its frame skinner.
+  void SetMDIClient(HWND client) { mdiClient_ = client; }
+  HWND MDIClient() const { return mdiClient_ && IsWindow(mdiClient_) ? mdiClient_ : nullptr; }
 
   // Popup menu coordination.
   void MarkPopupsOpen();
@@ -150,6 +153,7 @@ class TSkinManage : public ISkinManager {
   int menuKind_ = kMenuKindPopup;
   bool menusOpen_ = false;
   bool mdiChildMaximised_ = false;
+  HWND mdiClient_ = nullptr;
   bool hideWhileAttaching_ = false;
   TSkinAction pendingAction_ = saNone;
   TSkinData* pending_ = nullptr;
