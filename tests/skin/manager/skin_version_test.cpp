@@ -12,6 +12,8 @@
 
 #include "app/form1.h"
 #include "runtime/application.h"
+#include "runtime/dib_section.h"
+#include "runtime/win_handles.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/data/win32/skin_platform.h"
 #include "skin/frame/win_skin_form.h"
@@ -60,6 +62,21 @@ TEST(SkinVersionTest, MainWindowSkinsAndReadsItsCaption) {
     EXPECT_EQ(g_items, (std::vector<std::wstring>{L" Restore ", L" Minimize ", L"", L" Close \tALT+F4"}));
   } else {
     EXPECT_EQ(static_cast<int>(g_items.size()), GetMenuItemCount(GetSystemMenu(form->Handle(), FALSE)));
+  }
+
+  // The active frame as painted, for the script to compare between versions: the 95 family's
+  // transparent drawing must give the same pixels as the NT family's.
+  if (const char* shot = std::getenv("VARNELTA_FRAME_SHOT")) {
+    SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT r{};
+    GetWindowRect(form->Handle(), &r);
+    TDibSection section(r.right - r.left, r.bottom - r.top);
+    TMemoryDC dc;
+    {
+      TSelectObject select(dc.Get(), section.Handle());
+      SendMessageW(form->Handle(), 0xBC4B, reinterpret_cast<WPARAM>(dc.Get()), 0x41A2);
+    }
+    EXPECT_TRUE(section.ToBitmap().SaveToFile(shot));
   }
 
   const std::wstring caption = L"转换 迅雷链接 Varnelta";
