@@ -485,3 +485,65 @@ TEST_F(FrameSkinTest, PaintedPixelsComeFromTheFramePictures) {
 
 }  // namespace
 }  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+TEST_F(FrameSkinTest, ALongCaptionEndsInAnEllipsisBeforeTheTitleButtons) {
+  SetForegroundWindow(form->Handle());
+  SetWindowTextW(form->Handle(), std::wstring(200, L'W').c_str());
+  PumpPending();
+  const TBitmap shot = CaptureFrame(form->Handle());
+  const std::uint32_t ink = ColourToRgb(form->SkinData1->Skin().Colours[kColourTitleTextActive]) & 0xFFFFFF;
+  // TColor keeps red in the low byte; the picture's pixels are 0xRRGGBB.
+  const std::uint32_t inkPixel = ((ink & 0xFF) << 16) | (ink & 0xFF00) | ((ink >> 16) & 0xFF);
+  const int title = frame->Metrics().Title;
+  std::vector<bool> column(static_cast<std::size_t>(shot.Width()), false);
+  int top = title, bottom = -1;
+  for (int y = 0; y < title; ++y) {
+    for (int x = 0; x < shot.Width(); ++x) {
+      if ((shot.Pixel(x, y) & 0xFFFFFF) != inkPixel) continue;
+      column[static_cast<std::size_t>(x)] = true;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  ASSERT_GE(bottom, top) << "no caption text found";
+  int right = shot.Width() - 1;
+  while (right > 0 && !column[static_cast<std::size_t>(right)]) --right;
+  // The text stops left of every visible title button.
+  const auto& objects = frame->SysButtonObjects().Objects();
+  for (const auto& object : objects) {
+    if (object.Visible && object.Bounds.Left > shot.Width() / 2) {
+      EXPECT_LT(right, object.Bounds.Left);
+    }
+  }
+  // It ends in three dots: three narrow runs of inked columns, inked only in the text's lower half.
+  std::vector<std::pair<int, int>> runs;
+  for (int x = right; x >= 0 && runs.size() < 4;) {
+    if (!column[static_cast<std::size_t>(x)]) {
+      --x;
+      continue;
+    }
+    const int end = x;
+    while (x >= 0 && column[static_cast<std::size_t>(x)]) --x;
+    runs.emplace_back(x + 1, end);
+  }
+  ASSERT_GE(runs.size(), 4u);
+  const int middle = (top + bottom) / 2;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_LE(runs[static_cast<std::size_t>(i)].second - runs[static_cast<std::size_t>(i)].first, 2) << "dot " << i;
+    for (int x = runs[static_cast<std::size_t>(i)].first; x <= runs[static_cast<std::size_t>(i)].second; ++x) {
+      for (int y = top; y < middle; ++y) EXPECT_NE(shot.Pixel(x, y) & 0xFFFFFF, inkPixel) << x << "," << y;
+    }
+  }
+  // The letter before the dots reaches the upper half.
+  bool upper = false;
+  for (int x = runs[3].first; x <= runs[3].second; ++x) {
+    for (int y = top; y < middle; ++y) upper = upper || (shot.Pixel(x, y) & 0xFFFFFF) == inkPixel;
+  }
+  EXPECT_TRUE(upper);
+}
+
+}  // namespace
+}  // namespace varnelta
