@@ -94,6 +94,7 @@ class GlyphHolder : public TComponent {
 
 TEST(GlyphStorageTest, StoredPictureRoundTripsAndBadBytesLeaveItEmpty) {
   GlyphHolder source;
+  source.SetName("Holder");
   source.glyph.SetBitmap(ThreeCells());
   const std::string text = WriteComponentText(source);
   EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos);
@@ -106,6 +107,7 @@ TEST(GlyphStorageTest, StoredPictureRoundTripsAndBadBytesLeaveItEmpty) {
   EXPECT_EQ(read.glyph.Bitmap().Colour(5, 0), 0x00FF00u);
 
   GlyphHolder bad;
+  bad.SetName("X");
   bad.glyph.SetBitmap(ThreeCells());
   ReadComponentText(bad, "object X: GlyphHolder\n  Glyph.Data = {424D0000}\nend\n");
   EXPECT_TRUE(bad.glyph.Empty());
