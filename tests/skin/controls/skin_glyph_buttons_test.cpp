@@ -2,12 +2,15 @@
 // form reader: the dispatch gives each class its skinner; bit buttons lay glyph and caption out
 // with three equal gaps in the four layouts and show the glyph cell of their state; the menu
 // button's frames, arrow and drop-down click; speed buttons flat and raised, hot, pressed, held
-// down and grouped; a freed speed button lets its skinner go.
+// down and grouped; a freed speed button lets its skinner go; a thousand hover and press cycles
+// leave every handle count flat.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "runtime/bit_btn.h"
+#include "runtime/dib_section.h"
+#include "runtime/handle_count.h"
 #include "runtime/menu_button.h"
 #include "runtime/speed_button.h"
 #include "skin/controls/button_layout.h"
@@ -222,6 +225,37 @@ TEST_F(GlyphButtonsTest, SwitchingOffPaintsNativelyAndAFreedSpeedButtonLetsItsSk
   ASSERT_NE(frame, nullptr);
   frame->PurgeDestroyed();
   for (const auto& skinner : frame->Controls()) EXPECT_NE(skinner.get(), s);
+}
+
+TEST_F(GlyphButtonsTest, ThousandHoverAndPressCyclesLeaveHandleCountsFlat) {
+  auto* bit = &Control<TBitBtn>("BitTop");
+  auto* menu = &Control<TRzMenuButton>("MenuButton");
+  auto* speed = &Control<TSpeedButton>("SpeedGlyphFlat");
+  const auto cycle = [&] {
+    for (TWinControl* w : {static_cast<TWinControl*>(bit), static_cast<TWinControl*>(menu)}) {
+      SendMessageW(w->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+      SendMessageW(w->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+      SendMessageW(w->Handle(), WM_MOUSELEAVE, 0, 0);
+      SendMessageW(w->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+      PaintedPixels(w->Handle());
+    }
+    speed->Perform(CM_MOUSEENTER);
+    speed->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    speed->Perform(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    speed->Perform(CM_MOUSELEAVE);
+    GraphicPixels(*speed);
+  };
+  cycle();  // buffers made once
+  PumpPending();
+  std::vector<long> before;
+  for (int i = 0; i < static_cast<int>(THandleKind::Count); ++i) before.push_back(HandleCounter::Live(static_cast<THandleKind>(i)));
+  const int sections = TDibSection::LiveCount();
+  for (int i = 0; i < 1000; ++i) cycle();
+  PumpPending();
+  EXPECT_EQ(TDibSection::LiveCount(), sections);
+  for (int i = 0; i < static_cast<int>(THandleKind::Count); ++i) {
+    EXPECT_LE(HandleCounter::Live(static_cast<THandleKind>(i)), before[static_cast<std::size_t>(i)]) << kHandleKindNames[i];
+  }
 }
 
 }  // namespace
