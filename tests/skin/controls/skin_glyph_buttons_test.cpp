@@ -227,6 +227,28 @@ TEST_F(GlyphButtonsTest, SwitchingOffPaintsNativelyAndAFreedSpeedButtonLetsItsSk
   for (const auto& skinner : frame->Controls()) EXPECT_NE(skinner.get(), s);
 }
 
+TEST_F(GlyphButtonsTest, WithoutAButtonsPictureGlyphAndMenuButtonsKeepTheSystemLook) {
+  TSkinData plain(nullptr);  // no Buttons picture
+  for (const char* name : {"BitLeft", "MenuButton"}) {
+    auto* b = &Control<TButton>(name);
+    SetFocus(form->Memo1->Handle());
+    b->Perform(0x3506, 0);  // the page's own skinner stands aside
+    const TBitmap native = PaintedPixels(b->Handle());
+    std::unique_ptr<TSkinButton> s;
+    if (std::string(name) == "BitLeft") {
+      s = std::make_unique<TSkinBitButton>();
+    } else {
+      s = std::make_unique<TSkinMenuButton>();
+    }
+    s->Start(PageFrame(), &plain, b, nullptr, false, nullptr);
+    ASSERT_EQ(s->State(), scsAttached) << name;
+    EXPECT_FALSE(s->Active()) << name;
+    EXPECT_EQ(PaintedPixels(b->Handle()), native) << name;
+    s->Unhook();
+    b->Perform(0x3506, 1);
+  }
+}
+
 TEST_F(GlyphButtonsTest, ThousandHoverAndPressCyclesLeaveHandleCountsFlat) {
   auto* bit = &Control<TBitBtn>("BitTop");
   auto* menu = &Control<TRzMenuButton>("MenuButton");
