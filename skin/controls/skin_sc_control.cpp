@@ -40,11 +40,7 @@ void TSkinScControl::AttachHandle(HWND window, TSkinData* data, TWinSkinForm* fr
 void TSkinScControl::MakeBar() {
   if (!Skin() || !FHandle) return;
   FBar = std::make_unique<TWScrollbar>(Skin(), FHandle, 2);
-  if (HWND overlay = FBar->Handle()) {
-    EnableWindow(overlay, IsWindowEnabled(FHandle));
-    // Hints of the control show over its overlay too.
-    if (FControl && FControl->ShowHint()) SetWindowTextW(overlay, FControl->Hint().c_str());
-  }
+  if (HWND overlay = FBar->Handle()) EnableWindow(overlay, IsWindowEnabled(FHandle));
 }
 
 void TSkinScControl::AfterMessage(TMessage& message) {
