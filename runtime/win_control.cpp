@@ -547,6 +547,17 @@ void TWinControl::WndProc(TMessage& m) {
         }
       }
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // A scroll-bar control's notices go to the control (a window's own bars send no handle).
+      if (m.LParam) {
+        TWinControl* child = FindControl(reinterpret_cast<HWND>(m.LParam));
+        if (child && child != this) {
+          m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+          return;
+        }
+      }
+      break;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(m.LParam);
       TWinControl* child = header ? FindControl(header->hwndFrom) : nullptr;

@@ -17,6 +17,23 @@ int MenuButtonFrame(std::uint8_t mouseState, bool enabled, bool focused) {
   return bfNormal;
 }
 
+int SpeedButtonFrame(std::uint8_t mouseState, bool enabled, bool down) {
+  if (down) return bfPressed;
+  if (!enabled) return bfDisabled;
+  if (mouseState & kMousePressed) return bfPressed;
+  if (mouseState & kMouseHot) return bfHot;
+  return bfNormal;
+}
+
+bool SpeedButtonShowsPicture(int frame, bool flat) { return !flat || frame == bfPressed || frame == bfHot; }
+
+int GlyphCellForFrame(int frame, bool heldDown) {
+  if (heldDown) return 4;
+  if (frame == bfPressed) return 3;
+  if (frame == bfDisabled) return 2;
+  return 1;
+}
+
 std::wstring ReplaceFirstBar(const std::wstring& text) {
   std::wstring result = text;
   const auto at = result.find(L"||");

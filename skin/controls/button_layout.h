@@ -27,6 +27,15 @@ int PushButtonFrame(std::uint8_t mouseState, bool enabled, bool focused, bool is
 // The menu button frame: focus counts as hot; no default.
 int MenuButtonFrame(std::uint8_t mouseState, bool enabled, bool focused);
 
+// The speed button frame: held down shows pressed before anything else, then disabled, then
+// pressed, hot and normal.
+int SpeedButtonFrame(std::uint8_t mouseState, bool enabled, bool down);
+// A flat speed button shows the Buttons picture only while hot or pressed (or held down).
+bool SpeedButtonShowsPicture(int frame, bool flat);
+// The glyph cell a button frame shows: down for pressed, disabled for disabled, else up; a held
+// down speed button shows its fourth cell.
+int GlyphCellForFrame(int frame, bool heldDown);
+
 // The first "||" becomes a line break; any later one stays as it is.
 std::wstring ReplaceFirstBar(const std::wstring& text);
 

@@ -2,10 +2,15 @@
 
 #include "skin/controls/combox_scroll_bar.h"
 #include "skin/controls/skin_box.h"
+#include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box_h.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_list_view.h"
+#include "skin/controls/skin_menu_button.h"
+#include "skin/controls/skin_sc_control.h"
+#include "skin/controls/skin_speed_button.h"
 #include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_scrollbar_h.h"
@@ -31,6 +36,11 @@ void RegisterControlSkinners() {
   Register<TSkinScrollbar>();
   Register<TSkinScrollbarH>();
   Register<TSkinStatusBar>();
+  Register<TSkinBitButton>();
+  Register<TSkinMenuButton>();
+  Register<TSkinSpeedButton>();
+  Register<TSkinScControl>();
+  Register<TSkinListView>();
 }
 
 }  // namespace varnelta

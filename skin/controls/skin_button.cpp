@@ -187,6 +187,10 @@ void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
   FBuffer.CopyTo(dc, rect.left, rect.top);
 }
 
+bool TSkinButton::FocusRectWanted() const {
+  return !(FSkinData && (FSkinData->Options() & SkinBit(xoNoFocusRect)));
+}
+
 void TSkinButton::DrawCaption(HDC dc, const RECT& rect, const std::wstring& caption) {
   const std::wstring text = ReplaceFirstBar(caption);
   const UINT format = DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK;
@@ -198,8 +202,7 @@ void TSkinButton::DrawCaption(HDC dc, const RECT& rect, const std::wstring& capt
   RECT box{placed.Left, placed.Top, placed.Right, placed.Bottom};
   DrawTextEx(dc, text, box, TextFlags(format));
   SetBkMode(dc, oldMode);
-  const bool noFocusRect = FSkinData && (FSkinData->Options() & SkinBit(xoNoFocusRect));
-  if (FFocused && !noFocusRect) {
+  if (FFocused && FocusRectWanted()) {
     InflateRect(&box, 2, 2);
     DrawFocusRect(dc, &box);
   }

@@ -33,6 +33,11 @@ class TSkinButton : public TSkinControl {
   static COLORREF TextColour(const TDataSkinButton& buttons, int frame, COLORREF base);
   void Click();
 
+  // What a paint shows: the frame of the Buttons picture and the caption's text colour.
+  void RememberFrame(int frame) { lastFrame_ = frame; }
+  // Whether focus rectangles are drawn at all.
+  bool FocusRectWanted() const;
+
   TPaintBuffer FBuffer;
   bool FTransparent = false;
 

@@ -151,6 +151,10 @@ void TSkinControl::CallDefault(TMessage& message) {
 }
 
 void TSkinControl::Repaint() {
+  if (FPaintTarget) {
+    FPaintTarget->Invalidate();
+    return;
+  }
   if (!FHandle || !IsWindow(FHandle)) return;
   InvalidateRect(FHandle, nullptr, TRUE);
   UpdateWindow(FHandle);

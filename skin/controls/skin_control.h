@@ -137,6 +137,8 @@ class TSkinControl : public TComponent {
   bool FAttached = false;
   int FState = scsCreated;
   TWinSkinForm* FSkinForm = nullptr;
+  // Repaint requests go to this control instead of the window (a windowless control).
+  TControl* FPaintTarget = nullptr;
   bool FOwnsChildren = false;
   TSkinnerSettings FSettings;
   RECT FWindowRect{};

@@ -101,7 +101,15 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
       const auto [text, type] = textOf(i);
       const int frame = (type & SBT_POPOUT) ? 2 : (type & SBT_NOBORDERS) ? 3 : 1;
       DrawEdges(b, r, frame);
-      if (!(type & SBT_OWNERDRAW)) DrawPanelText(b, {r.left + 2, r.top, r.right - 2, r.bottom}, DT_LEFT, text);
+      if (!(type & SBT_OWNERDRAW)) {
+        // Leading tabs carry the panel's alignment, as the native bar reads them.
+        std::size_t tabs = 0;
+        while (tabs < 2 && tabs < text.size() && text[tabs] == L'\t') ++tabs;
+        const UINT alignment = tabs == 2 ? DT_RIGHT : tabs == 1 ? DT_CENTER : DT_LEFT;
+        std::wstring shown = text.substr(tabs);
+        if (shown.empty()) shown = L" ";
+        DrawPanelText(b, {r.left + 2, r.top, r.right - 2, r.bottom}, alignment, shown);
+      }
     }
   }
   if ((style & SBARS_SIZEGRIP) && skin && skin->ExtraImages && !skin->ExtraImages->Image.Empty()) {

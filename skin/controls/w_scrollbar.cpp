@@ -32,6 +32,8 @@ const wchar_t* TWScrollbar::ClassName() {
 
 TWScrollbar::TWScrollbar(const TSkinElements* skin, HWND target, int kind)
     : skin_(skin), target_(target), kind_(kind), vertical_(kind == 1) {
+  // A scroll-bar control lies the way its style says.
+  if (kind == 2) vertical_ = target && (GetWindowLongPtrW(target, GWL_STYLE) & SBS_VERT) != 0;
   arrowSize_ = GetSystemMetrics(SM_CXHSCROLL);
   handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName(), L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                             GetParent(target), nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -49,7 +51,24 @@ TWScrollbar::~TWScrollbar() {
 bool TWScrollbar::ReadInfo(SCROLLBARINFO& info) const {
   info = SCROLLBARINFO{};
   info.cbSize = sizeof(info);
+  if (kind_ == 2) return ReadControlInfo(info);
   return target_ && QueryScrollBarInfo(target_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, info);
+}
+
+bool TWScrollbar::ReadControlInfo(SCROLLBARINFO& info) const {
+  // The control is the bar: its window rectangle, and the thumb from its range and position.
+  if (!target_ || !GetWindowRect(target_, &info.rcScrollBar)) return false;
+  SCROLLINFO range{sizeof(range), SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(target_, SB_CTL, &range)) return false;
+  const RECT& r = info.rcScrollBar;
+  const int length = vertical_ ? r.bottom - r.top : r.right - r.left;
+  const TThumbSpan thumb = ScrollControlThumb(length, arrowSize_, {range.nMin, range.nMax, static_cast<int>(range.nPage), range.nPos});
+  info.xyThumbTop = thumb.Start;
+  info.xyThumbBottom = thumb.End;
+  info.dxyLineButton = arrowSize_;
+  if (!IsWindowVisible(target_)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+  if (!IsWindowEnabled(target_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+  return true;
 }
 
 void TWScrollbar::HideBar() {
@@ -148,6 +167,15 @@ void TWScrollbar::MouseDown(LPARAM lParam) {
   pressed_ = true;
   Invalidate();
   ReleaseCapture();
+  if (kind_ == 2) {
+    // The overlay lies exactly over the control: the point is the control's own. The control
+    // tracks until the button is released.
+    SendMessageW(target_, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    pressed_ = false;
+    ReleaseCapture();
+    Invalidate();
+    return;
+  }
   // The native bar tracks until the button is released; its scroll messages set the part
   // highlighted meanwhile.
   SendMessageW(target_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL, MAKELPARAM(screen.x, screen.y));
@@ -163,6 +191,13 @@ void TWScrollbar::MouseDown(LPARAM lParam) {
 }
 
 void TWScrollbar::MouseUp(LPARAM lParam) {
+  if (kind_ == 2) {
+    pressed_ = false;
+    ReleaseCapture();
+    PostMessageW(target_, WM_LBUTTONUP, 0, lParam);
+    Invalidate();
+    return;
+  }
   const POINT screen{static_cast<short>(LOWORD(lParam)) + barOrigin_.x,
                      static_cast<short>(HIWORD(lParam)) + barOrigin_.y};
   pressed_ = false;
@@ -183,6 +218,8 @@ void TWScrollbar::Paint(HDC dc) {
   const TDataSkinObject& arrows = *skin_->Scrollbar;
   int thickness = arrows.Image.Height();
   if (thickness - arrowSize_ > 2 || arrowSize_ - thickness > 2) thickness = arrowSize_;
+  // A scroll-bar control is painted over its whole breadth.
+  if (kind_ == 2) thickness = vertical_ ? r.right : r.bottom;
   if (!buffer_.Resize(dc, r.right, r.bottom)) return;
   HDC b = buffer_.DC();
   SetStretchBltMode(b, COLORONCOLOR);

@@ -16,7 +16,8 @@ struct TSkinElements;
 
 class TWScrollbar {
  public:
-  // kind 0: the horizontal bar of `target`, 1: its vertical bar.
+  // kind 0: the horizontal bar of `target`, 1: its vertical bar, 2: `target` is a scroll-bar
+  // control (the overlay covers all of it).
   TWScrollbar(const TSkinElements* skin, HWND target, int kind);
   ~TWScrollbar();
   TWScrollbar(const TWScrollbar&) = delete;
@@ -32,6 +33,9 @@ class TWScrollbar {
   HWND Handle() const { return handle_; }
   bool Visible() const { return visible_; }
   const RECT& BarRect() const { return barRect_; }
+  // The thumb as last painted, along the bar.
+  TThumbSpan Thumb() const { return thumb_; }
+  bool Vertical() const { return vertical_; }
   int Part() const { return part_; }
 
   // The window class of every overlay.
@@ -41,6 +45,7 @@ class TWScrollbar {
   static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
   bool ReadInfo(SCROLLBARINFO& info) const;
+  bool ReadControlInfo(SCROLLBARINFO& info) const;
   int HitTest(POINT p) const;
   void Paint(HDC dc);
   void MouseDown(LPARAM lParam);

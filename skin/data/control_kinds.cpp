@@ -15,6 +15,10 @@ constexpr TClassKinds kClassKinds[] = {
     {"TCustomEdit", KindBit(ckEdit)},         {"TCustomMemo", KindBit(ckMemo)},
     {"TCustomComboBox", KindBit(ckComboBox)}, {"TCustomPanel", KindBit(ckPanel)},
     {"TCustomForm", KindBit(ckEmbeddedForm)},  // dispatched as a control only inside a parent
+    {"TCustomGroupBox", KindBit(ckGroupBox)},  {"TStatusBar", KindBit(ckStatusBar)},
+    {"TBitBtn", KindBit(ckBitButton)},         {"TSpeedButton", KindBit(ckSpeedButton)},
+    {"TScrollBar", KindBit(ckScrollBox)},      // the scroll-bar control: one overlay of its own
+    {"TCustomListView", KindBit(ckListView)},
 };
 
 }  // namespace

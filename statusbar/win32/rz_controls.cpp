@@ -383,7 +383,11 @@ void TRzStatusBar::SetBounds(int left, int top, int width, int height) {
 void TRzStatusBar::Loaded() {
   TRzCustomPanel::Loaded();
   if (autoStyle_.ApplyAfterLoad(border_)) {
-    SetHeight(sb::kStatusBarHeight);
+    // The form has already scaled its controls to the screen: the standard height grows with
+    // the font, or the pane texts would touch the bar's edges at higher DPI.
+    const TCustomForm* form = ParentForm();
+    const int dpi = form && form->PixelsPerInch() > 0 ? form->PixelsPerInch() : 96;
+    SetHeight(MulDiv(sb::kStatusBarHeight, dpi, 96));
     LookChanged();
   }
 }

@@ -108,6 +108,13 @@ TEST(Scaling, ChildAt144Dpi) {
   EXPECT_EQ(form.Label2->Left(), 35);
   EXPECT_EQ(form.Label2->Top(), 12);
   EXPECT_EQ(form.PixelsPerInch(), 144);
+  // The status bar grows with its font like every other control.
+  auto* statusBar = dynamic_cast<TWinControl*>(form.FindComponent("RzStatusBar1"));
+  ASSERT_NE(statusBar, nullptr);
+  const RECT bar = testing::ChildRect(statusBar->Handle());
+  EXPECT_GE(bar.bottom - bar.top, 28);
+  EXPECT_LE(bar.bottom - bar.top, 29);
+  EXPECT_EQ(bar.bottom, client.bottom);
 }
 
 }  // namespace

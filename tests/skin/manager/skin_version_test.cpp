@@ -1,11 +1,12 @@
 // The main window skinned under the system version Wine reports for this program (set per run
 // by skin_version_test.sh): no crash, the platform family as the system reports it, and the
 // window text read right on either text path (a Chinese caption through the ANSI code page on
-// the 95 family).
+// the 95 family), and a skinned button's Chinese caption drawn as wide as the text itself.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/form1.h"
 #include "runtime/application.h"
 #include "runtime/dib_section.h"
+#include "runtime/std_controls.h"
 #include "runtime/win_handles.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/data/win32/skin_platform.h"
@@ -83,6 +85,39 @@ TEST(SkinVersionTest, MainWindowSkinsAndReadsItsCaption) {
   SetWindowTextW(form->Handle(), caption.c_str());
   EXPECT_EQ(GetWindowTextAsWide(form->Handle()), caption);
   EXPECT_EQ(SendMessageW(form->Handle(), 0x3523, 0, 0), 1);
+
+  // A skinned button's Chinese caption, drawn through the ANSI path on the 95 family: its ink
+  // spans the width of the text itself (question marks for characters lost in a conversion
+  // would be narrower).
+  HWND button = form->Button1->Handle();
+  const std::wstring label = L"迅雷下载";
+  form->Button1->SetCaption(label);
+  SetFocus(form->Memo1->Handle());  // no focus rectangle around the caption
+  EXPECT_EQ(GetWindowTextAsWide(button), label);
+  RECT r{};
+  GetWindowRect(button, &r);
+  TDibSection section(r.right - r.left, r.bottom - r.top);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, section.Handle());
+  SendMessageW(button, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  HGDIOBJ oldFont = SelectObject(dc, form->Button1->Font()->Handle());
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(dc, label.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  const TBitmap pixels = section.ToBitmap();
+  int first = pixels.Width(), last = -1;
+  for (int y = 4; y < pixels.Height() - 4; ++y) {
+    for (int x = 4; x < pixels.Width() - 4; ++x) {
+      if ((pixels.Colour(x, y) & 0xFF) < 0x50) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+  }
+  ASSERT_GE(last, first);
+  EXPECT_NEAR(last - first + 1, measured.right, 3);
   form.reset();
   DestroySkinManager();
 }
