@@ -27,7 +27,7 @@ TWMediaPlayer::TWMediaPlayer(TComponent* owner, TControl* player, TSkinData* ski
 std::wstring TWMediaPlayer::ResourceName(const wchar_t* prefix, int index) {
   if (index < 0 || index >= kMediaButtonCount) return {};
   wchar_t name[32]{};
-  swprintf(name, 32, L"%s_%s", prefix, kButtonNames[index]);
+  swprintf(name, 32, L"%ls_%ls", prefix, kButtonNames[index]);
   return name;
 }
 
