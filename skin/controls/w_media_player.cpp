@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "runtime/property.h"
+#include "skin/frame/win32/draw_transparent.h"
 
 namespace varnelta {
 
@@ -73,7 +74,6 @@ void TWMediaPlayer::Paint() {
   const int count = VisibleCount();
   FButtonWidth = count > 0 ? client.Width() / count : 0;
   if (count == 0) return;
-  HDC source = CreateCompatibleDC(dc);
   for (int i = 0, slot = 0; i < kMediaButtonCount; ++i) {
     const std::wstring prefix = PrefixOf(i);
     if (prefix.empty()) continue;
@@ -82,20 +82,15 @@ void TWMediaPlayer::Paint() {
     DrawEdge(dc, &cell, i == FDownButton ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     HBITMAP picture = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), ResourceName(prefix.c_str(), i).c_str(), IMAGE_BITMAP, 0, 0, 0));
-    if (!picture || !source) {
-      if (picture) DeleteObject(picture);
-      continue;
-    }
+    if (!picture) continue;
     BITMAP info{};
     GetObjectW(picture, sizeof(info), &info);
-    HGDIOBJ old = SelectObject(source, picture);
     const int x = (cell.left + cell.right - info.bmWidth) / 2 + (i == FDownButton ? 1 : 0);
     const int y = (cell.top + cell.bottom - info.bmHeight) / 2 + (i == FDownButton ? 1 : 0);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
+    // The glyphs stand on magenta, the transparent colour of the program's pictures.
+    gdi::DrawTransparent(dc, {x, y, x + info.bmWidth, y + info.bmHeight}, picture, 0xFF00FF);
     DeleteObject(picture);
   }
-  if (source) DeleteDC(source);
 }
 
 void TWMediaPlayer::WndProc(TMessage& m) {
