@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runtime/extra_controls.h"
+#include "runtime/common_controls.h"
 #include "runtime/form.h"
 #include "runtime/std_controls.h"
 
@@ -38,6 +39,7 @@ void TApplication::Initialize() {
   InitCommonControlsEx(&icc);
   RegisterStandardControls();
   RegisterExtraControls();
+  RegisterCommonControls();
   Handle();
 }
 

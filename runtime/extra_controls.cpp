@@ -2,7 +2,6 @@
 
 #include "runtime/bit_btn.h"
 #include "runtime/class_registry.h"
-#include "runtime/list_view.h"
 #include "runtime/menu_button.h"
 #include "runtime/panels.h"
 #include "runtime/scroll_bar.h"
@@ -20,7 +19,6 @@ void RegisterExtraControls() {
   RegisterComponentClass(TSpeedButton::StaticClass());
   RegisterComponentClass(TRzMenuButton::StaticClass());
   RegisterComponentClass(TScrollBar::StaticClass());
-  RegisterComponentClass(TListView::StaticClass());
 }
 
 }  // namespace varnelta

@@ -15,6 +15,7 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_scrollbar_h.h"
 #include "skin/controls/skinner_registry.h"
+#include "skin/controls/other_skinners.h"
 
 namespace varnelta {
 
@@ -41,6 +42,7 @@ void RegisterControlSkinners() {
   Register<TSkinSpeedButton>();
   Register<TSkinScControl>();
   Register<TSkinListView>();
+  RegisterOtherSkinners();
 }
 
 }  // namespace varnelta

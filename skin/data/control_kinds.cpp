@@ -18,7 +18,13 @@ constexpr TClassKinds kClassKinds[] = {
     {"TCustomGroupBox", KindBit(ckGroupBox)},  {"TStatusBar", KindBit(ckStatusBar)},
     {"TBitBtn", KindBit(ckBitButton)},         {"TSpeedButton", KindBit(ckSpeedButton)},
     {"TScrollBar", KindBit(ckScrollBox)},      // the scroll-bar control: one overlay of its own
-    {"TCustomListView", KindBit(ckListView)},
+    // The common-controls wrappers.
+    {"TCustomCheckBox", KindBit(ckCheckBox)}, {"TRadioButton", KindBit(ckRadioButton)},
+    {"TCustomRadioGroup", KindBit(ckRadioGroup)}, {"TTabControl", KindBit(ckTabControl)},
+    {"TPageControl", KindBit(ckPageControl)}, {"TTabSheet", KindBit(ckTabSheet)},
+    {"TTrackBar", KindBit(ckTrackBar)}, {"TProgressBar", KindBit(ckProgressBar)},
+    {"THeaderControl", KindBit(ckHeader)}, {"TListView", KindBit(ckListView)},
+    {"TDateTimePicker", KindBit(ckDateTimePicker)},
 };
 
 }  // namespace

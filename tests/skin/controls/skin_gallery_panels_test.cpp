@@ -9,12 +9,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "runtime/list_view.h"
+#include "runtime/list_controls.h"
 #include "runtime/panels.h"
 #include "runtime/scroll_bar.h"
 #include "runtime/status_bar.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/other_skinners.h"
 #include "skin/controls/skin_list_view.h"
 #include "skin/controls/skin_sc_control.h"
 #include "skin/controls/skin_status_bar.h"
@@ -177,8 +178,6 @@ TEST_F(GalleryPanelsTest, ScrollBarControlOverlayCoversItAndItsThumbFollowsThePo
 }
 
 // Stands in for the header skinner: attaches to the header by handle.
-class TFakeHeaderSkinner : public TSkinControl {};
-
 TEST_F(GalleryPanelsTest, ListViewGetsOverlaysAndItsHeaderOnlyWithAHeaderSkinner) {
   const auto dispatch = [&] {
     auto* list = new TListView(page.get());
@@ -193,18 +192,19 @@ TEST_F(GalleryPanelsTest, ListViewGetsOverlaysAndItsHeaderOnlyWithAHeaderSkinner
     manager->DispatchControl(*frame, *list, page.get());
     return list;
   };
+  // Without a header skinner registered the header stays native.
+  UnregisterSkinner("TSkinHeader");
   TListView* plain = dispatch();
+  RegisterOtherSkinners();
   auto* s = &Skinner<TSkinListView>(plain);
   ASSERT_NE(s, nullptr);
-  EXPECT_EQ(s->Header(), nullptr);  // no header skinner registered: the header stays native
+  EXPECT_EQ(s->Header(), nullptr);
   ASSERT_NE(s->VertBar(), nullptr);
   EXPECT_TRUE(s->VertBar()->Visible());
   EXPECT_FALSE(s->HorzBar()->Visible());
 
-  RegisterSkinner("TSkinHeader", [] { return std::make_unique<TFakeHeaderSkinner>(); });
   TListView* withHeader = dispatch();
   auto* h = &Skinner<TSkinListView>(withHeader);
-  UnregisterSkinner("TSkinHeader");
   ASSERT_NE(h, nullptr);
   ASSERT_NE(h->Header(), nullptr);
   HWND header = reinterpret_cast<HWND>(SendMessageW(withHeader->Handle(), LVM_GETHEADER, 0, 0));
