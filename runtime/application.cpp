@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "runtime/common_controls.h"
 #include "runtime/form.h"
 #include "runtime/std_controls.h"
 
@@ -36,6 +37,7 @@ void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   RegisterStandardControls();
+  RegisterCommonControls();
   Handle();
 }
 

@@ -10,6 +10,7 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_scrollbar_h.h"
 #include "skin/controls/skinner_registry.h"
+#include "skin/controls/other_skinners.h"
 
 namespace varnelta {
 
@@ -31,6 +32,7 @@ void RegisterControlSkinners() {
   Register<TSkinScrollbar>();
   Register<TSkinScrollbarH>();
   Register<TSkinStatusBar>();
+  RegisterOtherSkinners();
 }
 
 }  // namespace varnelta

@@ -15,6 +15,13 @@ constexpr TClassKinds kClassKinds[] = {
     {"TCustomEdit", KindBit(ckEdit)},         {"TCustomMemo", KindBit(ckMemo)},
     {"TCustomComboBox", KindBit(ckComboBox)}, {"TCustomPanel", KindBit(ckPanel)},
     {"TCustomForm", KindBit(ckEmbeddedForm)},  // dispatched as a control only inside a parent
+    // The common-controls wrappers.
+    {"TCustomCheckBox", KindBit(ckCheckBox)}, {"TRadioButton", KindBit(ckRadioButton)},
+    {"TCustomRadioGroup", KindBit(ckRadioGroup)}, {"TTabControl", KindBit(ckTabControl)},
+    {"TPageControl", KindBit(ckPageControl)}, {"TTabSheet", KindBit(ckTabSheet)},
+    {"TTrackBar", KindBit(ckTrackBar)}, {"TProgressBar", KindBit(ckProgressBar)},
+    {"THeaderControl", KindBit(ckHeader)}, {"TListView", KindBit(ckListView)},
+    {"TDateTimePicker", KindBit(ckDateTimePicker)},
 };
 
 }  // namespace

@@ -1,0 +1,148 @@
+#include "skin/controls/skin_up_down.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "skin/controls/range_maths.h"
+#include "skin/frame/win32/picture_draw.h"
+
+namespace varnelta {
+
+namespace {
+constexpr int kFrames = 8;
+constexpr int kEditInset = 3;
+
+RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+}  // namespace
+
+const TClassInfo& TSkinUpDown::StaticClass() {
+  static const TClassInfo info{"TSkinUpDown", &TSkinControl::StaticClass(), {}, {}};
+  return info;
+}
+
+bool TSkinUpDown::Horizontal() const { return FHorizontal || (GetWindowLongEx(FHandle, GWL_STYLE) & UDS_HORZ); }
+
+int TSkinUpDown::HalfAt(POINT p) const {
+  RECT client{};
+  GetClientRect(FHandle, &client);
+  if (!PtInRect(&client, p)) return -1;
+  const TUpDownHalves halves = SplitUpDown({0, 0, client.right, client.bottom}, Horizontal());
+  return halves.First.Contains({p.x, p.y}) ? 0 : 1;
+}
+
+bool TSkinUpDown::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT: PaintOnWMPaint(message); return false;
+    case WM_ERASEBKGND:
+      if (!FControl) {
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        FillColour(reinterpret_cast<HDC>(message.WParam), client, RGB(255, 255, 255));
+      }
+      message.Result = 1;
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      CallDefault(message);
+      pressedHalf_ = HalfAt({GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      PaintWindow(nullptr);
+      return false;
+    case WM_LBUTTONUP:
+      pressedHalf_ = -1;
+      CallDefault(message);
+      PaintWindow(nullptr);
+      return false;
+    default: return TSkinControl::BeforeMessage(message);
+  }
+}
+
+void TSkinUpDown::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_MOUSEMOVE:
+      hot_ = true;
+      TrackMouseLeave(FHandle);
+      PaintWindow(nullptr);
+      break;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      PaintWindow(nullptr);
+      break;
+    case WM_CAPTURECHANGED:
+      pressedHalf_ = -1;
+      PaintWindow(nullptr);
+      break;
+    default: TSkinControl::AfterMessage(message); break;
+  }
+}
+
+void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool horizontal) const {
+  FillColour(dc, r, SkinColour(state == 2 || state == 4 ? kColourButtonShadow : kColourButtonFace));
+  FrameColour(dc, r, SkinColour(kColourButtonDkShadow));
+  // A small arrow of lines: up / down, or left / right.
+  const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+  HPEN pen = CreatePen(PS_SOLID, 1, state == 3 ? SkinColour(kColourButtonShadow) : SkinColour(kColourButtonText));
+  HGDIOBJ old = SelectObject(dc, pen);
+  for (int i = 0; i < 3; ++i) {
+    if (horizontal) {
+      const int x = half == 0 ? cx - 1 + i : cx + 1 - i;
+      MoveToEx(dc, x, cy - i, nullptr);
+      LineTo(dc, x, cy + i + 1);
+    } else {
+      const int y = half == 0 ? cy - 1 + i : cy + 1 - i;
+      MoveToEx(dc, cx - i, y, nullptr);
+      LineTo(dc, cx + i + 1, y);
+    }
+  }
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
+void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
+  RECT draw = rect;
+  if (FInEdit) {
+    RECT client{};
+    GetClientRect(FHandle, &client);
+    FillColour(dc, client, RGB(255, 255, 255));
+    HWND edit = GetParent(FHandle);
+    RECT editWindow{}, own{};
+    if (edit && GetWindowRect(edit, &editWindow) && GetWindowRect(FHandle, &own)) {
+      const TRect e{editWindow.left - own.left, editWindow.top - own.top, editWindow.right - own.left,
+                    editWindow.bottom - own.top};
+      draw = ToRect(KeepInsideEdit({rect.left, rect.top, rect.right, rect.bottom}, e, kEditInset));
+    }
+  }
+  lastDraw_ = draw;
+  const int width = draw.right - draw.left, height = draw.bottom - draw.top;
+  if (width <= 0 || height <= 0 || !buffer_.Resize(dc, width, height)) return;
+  HDC b = buffer_.DC();
+  FillFace(b, {0, 0, width, height});
+  const bool horizontal = Horizontal();
+  const bool disabled = (GetWindowLongEx(FHandle, GWL_STYLE) & WS_DISABLED) != 0;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(FHandle, &cursor);
+  const int cursorHalf = hot_ || pressedHalf_ >= 0 ? HalfAt(cursor) : -1;
+  const TUpDownHalves halves = SplitUpDown({0, 0, width, height}, horizontal);
+  const TSkinElements* skin = Skin();
+  const TDataSkinBorder* element = skin ? (horizontal ? skin->UpDownHorz.get() : skin->UpDownVert.get()) : nullptr;
+  const bool pictured = element && !element->Image.Empty();
+  for (int half = 0; half < 2; ++half) {
+    const RECT r = ToRect(half == 0 ? halves.First : halves.Second);
+    const int state = UpDownHalfState(half, disabled, cursorHalf, pressedHalf_);
+    lastStates_[half] = state;
+    if (!pictured) {
+      DrawPlainHalf(b, r, state, half, horizontal);
+      continue;
+    }
+    const int frame = UpDownFrame(half, state);
+    gdi::DrawFrameCell(b, {r.left, r.top, r.right, r.bottom}, element->Image, true, kFrames, frame);
+    const TBitmap& glyphs = element->SecondImage;
+    const int gw = glyphs.Width() / kFrames, gh = glyphs.Height();
+    if (gw <= 0 || gh <= 0) continue;
+    const int gx = (r.left + r.right - gw) / 2, gy = (r.top + r.bottom - gh) / 2;
+    gdi::DrawFrameCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);
+  }
+  buffer_.CopyTo(dc, draw.left, draw.top);
+}
+
+}  // namespace varnelta
