@@ -38,8 +38,8 @@ void Collect(TWinControl& parent, const std::string& page, int index, std::vecto
 }
 
 void ShowPageOf(TGalleryForm& form, const TGalleryControl& entry) {
-  if (entry.PageIndex >= 0 && form.Tabs().ActivePage() != entry.PageIndex) {
-    form.Tabs().SetActivePage(entry.PageIndex);
+  if (entry.PageIndex >= 0 && form.Tabs().ActivePageIndex() != entry.PageIndex) {
+    form.Tabs().SetActivePageIndex(entry.PageIndex);
     PumpFor(30);
   }
 }
@@ -109,7 +109,7 @@ std::vector<TGalleryControl> GalleryControls(TGalleryForm& form) {
   return out;
 }
 
-bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error) {
+bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error, TPoint* size) {
   const std::vector<TGalleryControl> controls = GalleryControls(form);
   std::vector<TPoint> sizes;
   for (const TGalleryControl& entry : controls) {
@@ -195,6 +195,7 @@ bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstrin
     PumpFor(10);
   }
   GdiFlush();
+  if (size) *size = {layout.Width, layout.Height};
   SelectObject(dc, oldFont);
   DeleteObject(font);
   SelectObject(dc, oldBitmap);
@@ -247,7 +248,7 @@ std::string BenchReport(TGalleryForm& form) {
   // A full repaint of each page, and the handles alive with it shown.
   const auto controls = GalleryControls(form);
   for (std::size_t page = 0; page < form.Pages().size(); ++page) {
-    form.Tabs().SetActivePage(static_cast<int>(page));
+    form.Tabs().SetActivePageIndex(static_cast<int>(page));
     PumpFor(30);
     std::vector<double> times;
     for (int i = 0; i < rounds; ++i) {

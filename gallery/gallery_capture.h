@@ -27,8 +27,10 @@ struct TGalleryControl {
 std::vector<TGalleryControl> GalleryControls(TGalleryForm& form);
 
 // Visits every control in its four states, captures each from the window and writes one
-// labelled contact sheet; false (with `error`) when it cannot be written.
-bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error);
+// labelled contact sheet; false (with `error`) when it cannot be written. `size` receives the
+// sheet's width and height.
+bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error,
+                       TPoint* size = nullptr);
 
 // The --bench report: time to skin the window, a full repaint of each page, the median paint
 // per skinner kind and the live handles per page.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "runtime/application.h"
+#include "runtime/common_controls.h"
 #include "runtime/form_reader.h"
 #include "runtime/utf.h"
 #include "skin/data/win32/skin_manage.h"
@@ -72,12 +73,13 @@ std::wstring PageResourceName(const TPageName& page) {
 TGalleryForm::TGalleryForm(TComponent* owner, std::vector<std::string> pageText) : TForm(owner) {
   RegisterStandardControls();
   RegisterStatusBarControls();
+  RegisterCommonControls();
   RegisterSkinEngine();
   ReadFormResource(*this, L"TGALLERY");
   SkinData1 = Find<TSkinData>(*this, "SkinData1");
   MessageButton = Find<TButton>(*this, "MessageButton");
   SkinLabel = Find<TLabel>(*this, "SkinLabel");
-  tabs_ = new TGalleryTabs(this);
+  tabs_ = new TPageControl(this);
   tabs_->SetName("PageTabs");
   tabs_->SetParent(this);
   LayoutTabs();
@@ -135,7 +137,11 @@ void TGalleryForm::AddPage(const TPageName& name, std::string_view text) {
   } catch (const std::exception&) {
     return;  // a page that cannot be read is left out like a missing one
   }
-  info.Sheet = tabs_->AddPage(Utf8ToWide(name.Name).value_or(L"?"));
+  info.Sheet = new TTabSheet(this);
+  info.Sheet->SetName(std::string(name.Name) + "Sheet");
+  info.Sheet->SetCaption(Utf8ToWide(name.Name).value_or(L"?"));
+  info.Sheet->SetParent(tabs_);
+  if (tabs_->ActivePageIndex() < 0) tabs_->SetActivePageIndex(0);
   info.Page = page.get();
   std::vector<TControl*> controls;
   for (int i = 0; i < page->ControlCount(); ++i) controls.push_back(page->Controls(i));
@@ -147,7 +153,7 @@ void TGalleryForm::AddPage(const TPageName& name, std::string_view text) {
 bool TGalleryForm::ShowPage(std::string_view name) {
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     if (FindGalleryPage(pages_[i].Name) == FindGalleryPage(name) && FindGalleryPage(name) >= 0) {
-      tabs_->SetActivePage(static_cast<int>(i));
+      tabs_->SetActivePageIndex(static_cast<int>(i));
       return true;
     }
   }
@@ -191,7 +197,7 @@ void TGalleryForm::Command(UINT id) {
     case kCmdOpenSkin: OpenSkinFile(); break;
     case kCmdNoSkin: skins_->Off(); break;
     default:
-      if (id >= kCmdFirstPage && id < kCmdFirstPage + pages_.size()) tabs_->SetActivePage(static_cast<int>(id - kCmdFirstPage));
+      if (id >= kCmdFirstPage && id < kCmdFirstPage + pages_.size()) tabs_->SetActivePageIndex(static_cast<int>(id - kCmdFirstPage));
       return;
   }
   SkinChanged();
@@ -223,15 +229,6 @@ void TGalleryForm::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
-      if (header && tabs_ && header->hwndFrom == tabs_->HandleIfAllocated() && header->code == TCN_SELCHANGE) {
-        tabs_->SelectionChanged();
-        m.Result = 0;
-        return;
-      }
-      break;
-    }
     case WM_CONTEXTMENU: {
       // The skin choices as a popup menu anywhere in the window.
       HMENU popup = BuildSkinMenu();

@@ -1,4 +1,4 @@
-// The gallery's window: a page control whose pages are read from stored form descriptions, a
+// The gallery's window: the runtime's page control whose pages are read from stored form descriptions, a
 // button that opens a message box, a menu bar to switch skins, and the skin component that
 // skins it all. Registers under its own window class, so several copies may run beside each
 // other and beside the main program.
@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "gallery/gallery_tabs.h"
 #include "gallery/page_description.h"
 #include "gallery/skin_switch.h"
 #include "runtime/form.h"
 #include "runtime/std_controls.h"
+#include "runtime/tab_controls.h"
 #include "skin/data/skin_data.h"
 
 namespace varnelta::gallery {
@@ -33,7 +33,7 @@ enum : UINT {
 class TGalleryPage;
 struct TGalleryPageInfo {
   std::string Name;
-  TGallerySheet* Sheet = nullptr;
+  TTabSheet* Sheet = nullptr;
   TGalleryPage* Page = nullptr;
   TPageFilterReport Skipped;
 };
@@ -50,7 +50,7 @@ class TGalleryForm : public TForm {
   TButton* MessageButton = nullptr;
   TLabel* SkinLabel = nullptr;
 
-  TGalleryTabs& Tabs() { return *tabs_; }
+  TPageControl& Tabs() { return *tabs_; }
   const std::vector<TGalleryPageInfo>& Pages() const { return pages_; }
   TGallerySkins& Skins() { return *skins_; }
   // The first skin choice (see TGallerySkins::Start), shown in the caption.
@@ -80,7 +80,7 @@ class TGalleryForm : public TForm {
   void OpenSkinFile();
   void LayoutTabs();
 
-  TGalleryTabs* tabs_ = nullptr;
+  TPageControl* tabs_ = nullptr;
   std::vector<TGalleryPageInfo> pages_;
   std::vector<std::unique_ptr<TGalleryPage>> pageForms_;
   std::unique_ptr<TGallerySkins> skins_;

@@ -72,10 +72,18 @@ int Run() {
     std::string pages;
     for (const auto& page : form->Pages()) pages += " " + page.Name;
     Print("pages:" + pages + "\n");
+    for (const auto& page : form->Pages()) {
+      if (page.Skipped.SkippedObjects.empty()) continue;
+      std::string skipped;
+      for (const std::string& object : page.Skipped.SkippedObjects) skipped += " " + object + ";";
+      Print("skipped on " + page.Name + ":" + skipped + "\n");
+    }
     if (args->Bench) Print(BenchReport(*form));
     if (!args->Sheet.empty()) {
-      if (WriteContactSheet(*form, args->Sheet, error)) {
-        Print("sheet: " + WideToUtf8(args->Sheet) + "\n");
+      TPoint size;
+      if (WriteContactSheet(*form, args->Sheet, error, &size)) {
+        Print("sheet: " + WideToUtf8(args->Sheet) + " " + std::to_string(size.X) + "x" +
+              std::to_string(size.Y) + "\n");
       } else {
         PrintError(error);
         status = 1;
