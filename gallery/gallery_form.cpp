@@ -7,7 +7,9 @@
 
 #include "runtime/application.h"
 #include "runtime/common_controls.h"
+#include "gallery/text_colour.h"
 #include "runtime/form_reader.h"
+#include "runtime/graphics.h"
 #include "runtime/utf.h"
 #include "skin/data/win32/skin_manage.h"
 #include "statusbar/win32/rz_controls.h"
@@ -86,6 +88,10 @@ TGalleryForm::TGalleryForm(TComponent* owner, std::vector<std::string> pageText)
   LoadPages(pageText);
   skins_ = std::make_unique<TGallerySkins>(*SkinData1, SkinData1->SkinStream(),
                                            ProgramFolder() + L"skins\\dark.skin");
+  // The manager tells when a deferred skin action has been carried out.
+  SkinData1->OnSkinChanged = {"", [this](TComponent*) {
+                                if (HandleAllocated()) PostMessageW(handle_, kFollowSkinColoursMessage, 0, 0);
+                              }};
   SkinChanged();
 }
 
@@ -220,8 +226,52 @@ void TGalleryForm::SkinChanged() {
   SkinLabel->SetCaption(skins_->Description());
 }
 
+void TGalleryForm::FollowSkinColours() {
+  const bool skinned = skins_->Skinned() && SkinData1->SkinLoaded();
+  const TSkinElements& skin = SkinData1->Skin();
+  const std::uint32_t light = skinned && skin.ColourPresent[kColourWindowText]
+                                  ? ColorToRGB(skin.Colours[kColourWindowText])
+                                  : 0xFFFFFF;
+  // The pages show the skin's face like the window does, so that controls drawn transparent
+  // over them sit on the colour their text is chosen for.
+  for (const TGalleryPageInfo& page : pages_) {
+    if (skinned) {
+      page.Sheet->SetColor(skin.Colours[kColourButtonFace]);
+    } else {
+      page.Sheet->SetParentColor(true);
+    }
+  }
+  const auto follow = [&](TControl& control) {
+    // A control left in the face colour is painted in the skin's face.
+    const std::uint32_t back = control.Color() == clBtnFace ? ColorToRGB(skin.Colours[kColourButtonFace])
+                                                            : ColorToRGB(control.Color());
+    const TColor wanted = skinned ? ReadableTextColour(back, light) : clWindowText;
+    if (control.Font() && control.Font()->Color() != wanted) control.Font()->SetColor(wanted);
+  };
+  std::vector<TControl*> stack{this};
+  while (!stack.empty()) {
+    TControl* control = stack.back();
+    stack.pop_back();
+    follow(*control);
+    if (auto* parent = dynamic_cast<TWinControl*>(control)) {
+      for (int i = 0; i < parent->ControlCount(); ++i) stack.push_back(parent->Controls(i));
+    }
+  }
+}
+
 void TGalleryForm::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case kFollowSkinColoursMessage:
+      FollowSkinColours();
+      m.Result = 0;
+      return;
+    case WM_ACTIVATE:
+      // The first activation is when the skin manager skins the window.
+      if (LOWORD(m.WParam) != WA_INACTIVE && !activated_) {
+        activated_ = true;
+        PostMessageW(handle_, kFollowSkinColoursMessage, 0, 0);
+      }
+      break;
     case WM_COMMAND:
       if (m.LParam == 0 && HIWORD(m.WParam) <= 1) {
         Command(LOWORD(m.WParam));

@@ -64,6 +64,8 @@ class TGalleryForm : public TForm {
   void Command(UINT id);
   // The caption and label follow the current skin choice.
   void SkinChanged();
+  // Every control's text takes the colour that reads on its background (see text_colour.h).
+  void FollowSkinColours();
 
   void MessageButtonClick(TComponent* Sender);
   TNotifyEvent FindMethod(std::string_view name) override;
@@ -85,7 +87,11 @@ class TGalleryForm : public TForm {
   std::vector<std::unique_ptr<TGalleryPage>> pageForms_;
   std::unique_ptr<TGallerySkins> skins_;
   HMENU menu_ = nullptr;
+  bool activated_ = false;
 };
+
+// Posted to the gallery window once a skin change has been carried out.
+inline constexpr UINT kFollowSkinColoursMessage = WM_APP + 0x31;
 
 // The text of a description built into the program as an RCDATA resource; empty when absent.
 std::string_view ResourceText(const wchar_t* name);
