@@ -34,7 +34,7 @@ class TGalleryPage;
 struct TGalleryPageInfo {
   std::string Name;
   TTabSheet* Sheet = nullptr;
-  TGalleryPage* Page = nullptr;
+  TForm* Page = nullptr;
   TPageFilterReport Skipped;
 };
 
