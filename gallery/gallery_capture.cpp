@@ -34,7 +34,12 @@ double Median(std::vector<double> values) {
 void Collect(TWinControl& parent, const std::string& page, int index, std::vector<TGalleryControl>& out) {
   std::vector<TWinControl*> list;
   parent.GetTabOrderList(list);
-  for (TWinControl* control : list) out.push_back({page, index, control});
+  // Hidden ones (the pages behind another page of a page control) show nothing to capture.
+  for (TWinControl* control : list) {
+    bool shown = true;
+    for (TControl* c = control; c && c != &parent; c = c->Parent()) shown = shown && c->Visible();
+    if (shown) out.push_back({page, index, control});
+  }
 }
 
 void ShowPageOf(TGalleryForm& form, const TGalleryControl& entry) {
