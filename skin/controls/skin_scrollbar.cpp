@@ -2,6 +2,7 @@
 
 #include "runtime/win_control.h"
 #include "skin/controls/property_access.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/data/skin_types.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -212,6 +213,7 @@ void TSkinEdit::AfterMessage(TMessage& message) {
 }
 
 void TSkinEdit::PaintSkin(HDC dc, const RECT& rect) {
+  if (!FUpDown) FUpDown = MakeEditUpDown(FHandle, FSkinData, FSkinForm, FCanvas);
   if (Borderless(FHandle, 0)) return;
   RECT r = rect;
   FrameColour(dc, r, SkinColour(kColourButtonShadow));

@@ -42,6 +42,9 @@ class TSkinEdit : public TSkinControl {
   void PaintSkin(HDC dc, const RECT& rect) override;
   // The edit's own border repainted: its background ring and the shadow ring.
   void PrintBorder(HDC dc, const RECT& rect);
+
+  // The skinner of the edit's spin child, made once (see MakeEditUpDown).
+  std::unique_ptr<TSkinControl> FUpDown;
 };
 
 }  // namespace varnelta

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cwctype>
+
 #include "skin/controls/range_maths.h"
 #include "skin/frame/win32/picture_draw.h"
 
@@ -10,6 +12,7 @@ namespace varnelta {
 
 namespace {
 constexpr int kFrames = 8;
+constexpr UINT kIsSkinned = 0x3523;
 constexpr int kEditInset = 3;
 
 RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
@@ -18,6 +21,24 @@ RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 const TClassInfo& TSkinUpDown::StaticClass() {
   static const TClassInfo info{"TSkinUpDown", &TSkinControl::StaticClass(), {}, {}};
   return info;
+}
+
+void TSkinUpDown::NoteEditParent() {
+  HWND parent = FHandle ? GetParent(FHandle) : nullptr;
+  wchar_t name[16]{};
+  if (parent && GetClassNameW(parent, name, 16) && _wcsicmp(name, L"edit") == 0) FInEdit = true;
+}
+
+void TSkinUpDown::AttachControl(TControl* control, TSkinData* data, TCanvas* canvas, bool recolour) {
+  if (FAttached) return;
+  TSkinControl::AttachControl(control, data, canvas, recolour);
+  NoteEditParent();
+}
+
+void TSkinUpDown::AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) {
+  if (FAttached) return;
+  TSkinControl::AttachHandle(window, data, frame, canvas);
+  NoteEditParent();
 }
 
 bool TSkinUpDown::Horizontal() const { return FHorizontal || (GetWindowLongEx(FHandle, GWL_STYLE) & UDS_HORZ); }
@@ -143,6 +164,26 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
     gdi::DrawFrameCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);
   }
   buffer_.CopyTo(dc, draw.left, draw.top);
+}
+
+std::unique_ptr<TSkinControl> MakeEditUpDown(HWND edit, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) {
+  if (!edit || !data || !InSet(data->SkinControls(), xcSpin)) return nullptr;
+  for (HWND child = GetTopWindow(edit); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[100]{};
+    GetClassNameW(child, name, 100);
+    std::wstring lower = name;
+    for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+    if (lower != L"msctls_updown32" && lower.find(L"spin") == std::wstring::npos &&
+        lower.find(L"updown") == std::wstring::npos) {
+      continue;
+    }
+    if (SendMessageW(child, kIsSkinned, 0, 0) == 1) return nullptr;
+    auto upDown = std::make_unique<TSkinUpDown>();
+    upDown->FInEdit = true;
+    upDown->AttachHandle(child, data, frame, canvas);
+    return upDown;
+  }
+  return nullptr;
 }
 
 }  // namespace varnelta

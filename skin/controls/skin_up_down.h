@@ -4,6 +4,8 @@
 // the picture. Inside an edit it keeps 3 pixels inside the edit's border on a white ground.
 #pragma once
 
+#include <memory>
+
 #include "skin/controls/paint_buffer.h"
 #include "skin/controls/skin_control.h"
 
@@ -12,6 +14,8 @@ namespace varnelta {
 class TSkinUpDown : public TSkinControl {
   VARNELTA_CLASS()
  public:
+  void AttachControl(TControl* control, TSkinData* data, TCanvas* canvas, bool recolour) override;
+  void AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
@@ -24,6 +28,8 @@ class TSkinUpDown : public TSkinControl {
   RECT LastDrawRect() const { return lastDraw_; }
 
  private:
+  // An up-down whose parent window is an edit sits inside it, whoever attached it.
+  void NoteEditParent();
   bool Horizontal() const;
   // The half under a client point: 0 first, 1 second, -1 outside.
   int HalfAt(POINT p) const;
@@ -34,5 +40,10 @@ class TSkinUpDown : public TSkinControl {
   int lastStates_[2]{1, 1};
   RECT lastDraw_{};
 };
+
+// The skinner of an edit's spin child: the first child window whose class name, lower-cased, is
+// "msctls_updown32" or contains "spin" or "updown", taken by its window and marked as inside an
+// edit; none when spin controls are not skinned, there is no such child, or it is skinned already.
+std::unique_ptr<TSkinControl> MakeEditUpDown(HWND edit, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas);
 
 }  // namespace varnelta

@@ -1,0 +1,59 @@
+// TSkinTab: tab and page controls painted whole. The tab strip is composed off-screen from the
+// skin's Tabs picture (frame 1, the focused tab frame 2) on the side the style puts the tabs:
+// flipped pictures for bottom tabs, and for side tabs a strip composed lying down and turned a
+// quarter into place. The pane border comes from Tabs.SecondImage or TabPane. A page control
+// with Tag 7777 shows a close box on each tab; a click on one asks the frame's window (message
+// 0x3507, WParam the tab control, LParam the tab) and frees the page through the runtime when the
+// answer is 0. A scrolling up-down child of the strip gets its own skinner.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "runtime/bitmap.h"
+#include "skin/controls/paint_buffer.h"
+#include "skin/controls/skin_control.h"
+
+namespace varnelta {
+
+class TSkinUpDown;
+
+inline constexpr UINT kMsgCloseTab = 0x3507;
+inline constexpr int kCloseTabsTag = 7777;
+
+class TSkinTab : public TSkinControl {
+  VARNELTA_CLASS()
+ public:
+  TSkinTab();
+  ~TSkinTab() override;
+  void AttachControl(TControl* control, TSkinData* data, TCanvas* canvas, bool recolour) override;
+  void AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void PaintSkin(HDC dc, const RECT& rect) override;
+  void SkinChanged() override;
+
+  int FTabPosition = 0;  // 0 top, 1 bottom, 2 left, 3 right
+  bool FCloseButtons = false;
+  std::vector<RECT> FCloseRects;  // buffer coordinates, one per tab (empty rectangles when skipped)
+  std::unique_ptr<TSkinUpDown> FUpDown;
+
+  // The pane and strip rectangles of the last paint (window coordinates).
+  RECT LastDisplay() const { return lastDisplay_; }
+  RECT LastStrip() const { return lastStrip_; }
+
+ private:
+  void Prepare();
+  void AttachUpDown();
+  bool CloseBoxClicked(TPoint point);
+  void DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int index, bool focused);
+
+  TBitmap tabImage_;
+  TBitmap paneImage_;
+  TPaintBuffer buffer_;
+  RECT lastDisplay_{};
+  RECT lastStrip_{};
+  RECT lastStripInBuffer_{};
+};
+
+}  // namespace varnelta
