@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -95,11 +96,19 @@ class BitReader {
     return byte;
   }
 
+  // True once a bit past the end of the input has been handed out.
+  bool Overrun() const { return padded_ != 0 && count_ < padded_ * 8; }
+
  private:
   // Tops the buffer up to at least 57 bits, a byte at a time.
   void Fill() {
     while (count_ <= 56) {
-      const std::uint64_t byte = next_ != end_ ? *next_++ : 0;
+      std::uint64_t byte = 0;
+      if (next_ != end_) {
+        byte = *next_++;
+      } else {
+        ++padded_;
+      }
       buffer_ |= byte << (56 - count_);
       count_ += 8;
     }
@@ -109,6 +118,7 @@ class BitReader {
   const std::uint8_t* end_;
   std::uint64_t buffer_ = 0;  // the next bit is the top bit
   int count_ = 0;
+  int padded_ = 0;  // zero bytes put into the buffer after the input ended
 };
 
 class BitWriter {
@@ -234,9 +244,9 @@ void TLZH::Update(int symbol) {
   } while (node != 0);
 }
 
-void TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
-                  std::int64_t size) {
-  if (size <= 0) return;
+std::size_t TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
+                         std::int64_t size) {
+  if (size <= 0) return 0;
   StartHuffman();
   Tables& t = *tables_;
   std::fill(t.ring.begin(), t.ring.begin() + kFirstWrite, std::uint8_t{' '});
@@ -252,6 +262,8 @@ void TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>
   BitReader bits(input);
   std::size_t count = 0;
   int write = kFirstWrite;
+  // The output count before the first symbol that took bits from past the end of the input.
+  std::size_t intact = SIZE_MAX;
 
   while (count < target) {
     std::size_t node = son[kRoot];
@@ -260,6 +272,7 @@ void TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>
     Update(symbol);
 
     if (symbol < 256) {
+      if (bits.Overrun() && intact == SIZE_MAX) intact = count;
       const auto byte = static_cast<std::uint8_t>(symbol);
       base[count++] = byte;
       ring[write] = byte;
@@ -271,6 +284,7 @@ void TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>
     for (int extra = kPositionBits[static_cast<std::size_t>(code)] - 2; extra > 0; --extra) {
       code = (code << 1) + bits.Bit();
     }
+    if (bits.Overrun() && intact == SIZE_MAX) intact = count;
     const int distance = upper | (code & 0x3F);
     int source = (write - distance - 1) & kRingMask;
     const int length = symbol - 255 + kThreshold;
@@ -283,6 +297,7 @@ void TLZH::Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>
     }
   }
   output.resize(start + count);
+  return std::min(intact, count);
 }
 
 std::vector<std::uint8_t> TLZH::Encode(std::span<const std::uint8_t> input) {

@@ -52,7 +52,9 @@ class TLZH {
   // until at least `size` bytes have been produced; a match that begins before that point is
   // completed, so up to 59 bytes more may follow. Input past its end reads as zero bits, so a
   // truncated stream still yields `size` bytes. A size of 0 or below decodes nothing.
-  void Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
+  // Returns how many of the produced bytes were decoded before the input ran out: all of them
+  // for a whole stream, fewer for a truncated one (the rest come from the zero bits).
+  std::size_t Decode(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
               std::int64_t size);
 
   // Encodes `input` as an LZHUF bit stream that Decode turns back into exactly `input`

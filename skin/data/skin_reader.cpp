@@ -82,17 +82,18 @@ bool TSkinReader::LoadFromStream(std::span<const std::uint8_t> stream) {
   if (declared > maxArchiveSize_) return false;
 
   std::vector<std::uint8_t> archive;
+  std::size_t intact = 0;
   if (declared > 0) {
     try {
       TLZH codec;
-      codec.Decode(stream.subspan(4), archive, declared);
+      intact = codec.Decode(stream.subspan(4), archive, declared);
     } catch (const ElzhException&) {
       return false;
     } catch (const std::bad_alloc&) {
       return false;
     }
   }
-  return Parse(archive, &archive);
+  return Parse(archive, &archive, intact);
 }
 
 bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
@@ -100,7 +101,7 @@ bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
 }
 
 bool TSkinReader::Parse(std::span<const std::uint8_t> archive,
-                        std::vector<std::uint8_t>* owned) {
+                        std::vector<std::uint8_t>* owned, std::size_t intactSize) {
   Clear();
   // A short archive reads as zeros, so an empty one has format code 0: unknown.
   const std::int32_t format = ReadInt32(archive, 0);
@@ -138,6 +139,8 @@ bool TSkinReader::Parse(std::span<const std::uint8_t> archive,
     entry.size = size;
     entry.offset = static_cast<std::size_t>(std::min<std::uint64_t>(offset, dataSize));
     entry.available = offset + static_cast<std::uint64_t>(size) <= dataSize;
+    entry.intact = entry.available &&
+                   dataStart + offset + static_cast<std::uint64_t>(size) <= intactSize;
     entries.push_back(std::move(entry));
     offset += static_cast<std::uint64_t>(size);
   }

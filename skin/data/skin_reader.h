@@ -53,12 +53,14 @@ class TSkinReader {
   static constexpr std::int64_t kDefaultMaxArchiveSize = std::int64_t{64} << 20;
 
   // Where an entry lies in the entry data; `available` is false when its size runs past the
-  // end of the data (the entry then reads as missing).
+  // end of the data (the entry then reads as missing). `intact` is false when part of its data
+  // was decoded after the compressed stream had ended (a truncated file: the bytes are made up).
   struct Entry {
     std::string name;
     std::int32_t size = 0;
     std::size_t offset = 0;
     bool available = false;
+    bool intact = false;
   };
 
   explicit TSkinReader(TSkinMessageHandler onMessage = {});
@@ -100,7 +102,9 @@ class TSkinReader {
   bool Fail();
   // Reads `archive`; when `owned` holds those same bytes, the entry data is taken from it
   // instead of copied.
-  bool Parse(std::span<const std::uint8_t> archive, std::vector<std::uint8_t>* owned);
+  // Only the first `intactSize` bytes of the archive came from the stream itself.
+  bool Parse(std::span<const std::uint8_t> archive, std::vector<std::uint8_t>* owned,
+             std::size_t intactSize = SIZE_MAX);
   void Copy(const Entry& entry, std::vector<std::uint8_t>& destination) const;
 
   TSkinMessageHandler onMessage_;

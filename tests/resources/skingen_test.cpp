@@ -9,6 +9,7 @@
 
 #include "tests/resources/skin_files.h"
 #include "tools/skingen/canvas.h"
+#include "tools/skingen/dark_variant.h"
 #include "tools/skingen/pictures.h"
 
 namespace varnelta::skingen {
@@ -101,6 +102,50 @@ TEST(SkingenCanvas, OpaquePixelsNeverPassForMagenta) {
   c.CoverAll();
   const TBitmap b = c.Finish();
   for (int x = 0; x < 3; ++x) EXPECT_EQ(OpaquePixel(b.Pixel(x, 0)), 0xFF02FFu) << x;
+}
+
+}  // namespace
+}  // namespace varnelta::skingen
+
+namespace varnelta::skingen {
+namespace {
+
+TEST(SkingenDark, DrawsTheDarkPicturesKeptInTheRepository) {
+  const fs::path darkDir = VARNELTA_DARK_SKIN_DIR;
+  const std::vector<SkinPicture> pictures = DrawDarkSkinPictures();
+  std::set<std::string> names;
+  for (const SkinPicture& p : pictures) {
+    SCOPED_TRACE(p.file);
+    names.insert(p.file);
+    TBitmap kept;
+    ASSERT_TRUE(kept.LoadFromBytes(testing::ReadBytes(darkDir / p.file)));
+    EXPECT_EQ(kept.Width(), p.bitmap.Width());
+    EXPECT_EQ(kept.Height(), p.bitmap.Height());
+  }
+  EXPECT_EQ(names, BmpFilesIn(darkDir));
+}
+
+TEST(SkingenDark, TurnsGreysRoundAndKeepsStrongColoursAndMagenta) {
+  const auto lightness = [](std::uint32_t rgb) {
+    const unsigned r = rgb >> 16 & 0xFF, g = rgb >> 8 & 0xFF, b = rgb & 0xFF;
+    return (std::max({r, g, b}) + std::min({r, g, b})) / 2;
+  };
+  struct Case {
+    std::uint32_t in;
+    bool darker;
+  };
+  for (const Case& c : std::vector<Case>{{0xFFFFFF, true}, {0xE6EBF5, true}, {0x1F2937, false}, {0x566379, false}}) {
+    SCOPED_TRACE(c.in);
+    const std::uint32_t out = DarkColour(c.in);
+    EXPECT_EQ(lightness(out) < lightness(c.in), c.darker);
+  }
+  // The accent blue and the close button's red keep their lightness (within rounding).
+  for (const std::uint32_t strong : {0x3F73C8u, 0xE5484Du}) {
+    EXPECT_NEAR(static_cast<int>(lightness(DarkColour(strong))), static_cast<int>(lightness(strong)), 3);
+  }
+  EXPECT_EQ(DarkColour(0xFF00FF), 0xFF00FFu);
+  // Nothing else becomes the transparent colour.
+  for (std::uint32_t rgb = 0; rgb < 0x1000000; rgb += 0x010203) EXPECT_NE(DarkColour(rgb) == 0xFF00FF, rgb != 0xFF00FF);
 }
 
 }  // namespace

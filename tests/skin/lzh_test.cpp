@@ -160,3 +160,25 @@ TEST(Lzh, DecodeAppendsAfterExistingOutput) {
   codec.Decode(stream, out, static_cast<std::int64_t>(input.size()));
   EXPECT_EQ(out, FromText(">hello, hello, hello"));
 }
+
+// Decode tells how much of its output came from the stream itself: everything for whole
+// streams, and for a cut stream only a prefix that matches the original.
+TEST(Lzh, DecodeReportsTheBytesDecodedBeforeTheInputRanOut) {
+  for (const Bytes& input : {SkinLike(), Random(5000, 3), FromText(std::string(4000, 'a'))}) {
+    TLZH codec;
+    const Bytes stream = codec.Encode(input);
+    const auto size = static_cast<std::int64_t>(input.size());
+    Bytes whole;
+    EXPECT_EQ(codec.Decode(stream, whole, size), input.size());
+    for (const std::size_t cut : {stream.size() / 2, stream.size() - 1, std::size_t{0}}) {
+      SCOPED_TRACE(cut);
+      Bytes out;
+      const std::size_t intact =
+          codec.Decode(std::span(stream).first(cut), out, size);
+      EXPECT_GE(out.size(), input.size());
+      EXPECT_LT(intact, input.size());
+      EXPECT_TRUE(std::equal(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(intact),
+                             input.begin()));
+    }
+  }
+}

@@ -187,6 +187,8 @@ TEST(SkinReader, EntryRunningPastTheDataIsMissing) {
   EXPECT_TRUE(out.empty());
   EXPECT_EQ(Extract(r.reader, "c"), "");
   EXPECT_FALSE(r.reader.Entries()[1].available);
+  EXPECT_FALSE(r.reader.Entries()[1].intact);
+  EXPECT_TRUE(r.reader.Entries()[0].intact);
 }
 
 TEST(SkinReader, DeclaredSizeAboveTheLimitIsRefused) {
@@ -218,6 +220,13 @@ TEST(SkinReader, TruncatedStreamStillDecodesTheDeclaredSize) {
   ASSERT_TRUE(r.reader.LoadFromStream(stream));
   EXPECT_EQ(Extract(r.reader, "skin.ini"), "[Personality]\r\n");
   EXPECT_EQ(Extract(r.reader, "a.bmp").size(), 3000u);
+  // ... and the reader tells which entries were made up in part.
+  EXPECT_TRUE(r.reader.Entries()[0].intact);
+  EXPECT_FALSE(r.reader.Entries()[1].intact);
+
+  Reader whole;
+  ASSERT_TRUE(whole.reader.LoadFromStream(Stream(BuildSkinArchive(40000, entries))));
+  EXPECT_TRUE(whole.reader.Entries()[1].intact);
 }
 
 TEST(SkinWriter, BuildsWhatTheReaderReadsBack) {

@@ -80,7 +80,15 @@ int RunCheck(const std::vector<std::string>& args, Output& io) {
     return kExitFailure;
   }
   io.out += CheckReport(reader, skin, report);
-  return kExitOk;
+  // A designer's script trusts the exit status: any damaged entry or picture problem fails.
+  bool damaged = !report.Problems.empty();
+  for (const TSkinReader::Entry& entry : reader.Entries()) {
+    if (const char* damage = EntryDamage(entry)) {
+      io.err += "check: " + Quote(entry.name) + ": " + damage + "\n";
+      damaged = true;
+    }
+  }
+  return damaged ? kExitFailure : kExitOk;
 }
 
 }  // namespace varnelta::skintool

@@ -156,6 +156,12 @@ bool WriteWholeFile(std::string_view command, const std::string& path,
   return true;
 }
 
+const char* EntryDamage(const TSkinReader::Entry& entry) {
+  if (!entry.available) return "damaged: its data runs past the end of the archive";
+  if (!entry.intact) return "damaged: the compressed stream ends inside its data";
+  return nullptr;
+}
+
 bool OpenSkin(std::string_view command, const std::string& path, bool property,
               TSkinReader& reader, Output& io) {
   std::vector<std::uint8_t> file;
@@ -318,10 +324,17 @@ int RunList(const std::vector<std::string>& args, Output& io) {
   TSkinReader reader;
   if (!OpenSkin("list", parsed.positional[0], parsed.property, reader, io)) return kExitFailure;
   io.out += "format " + std::to_string(reader.FormatCode()) + "\n";
+  int status = kExitOk;
   for (const TSkinReader::Entry& entry : reader.Entries()) {
-    io.out += std::to_string(entry.size) + "\t" + entry.name + "\n";
+    io.out += std::to_string(entry.size) + "\t" + entry.name;
+    if (const char* damage = EntryDamage(entry)) {
+      io.out += std::string("\t") + damage;
+      io.err += "list: " + Quote(entry.name) + ": " + damage + "\n";
+      status = kExitFailure;
+    }
+    io.out += "\n";
   }
-  return kExitOk;
+  return status;
 }
 
 int Run(const std::vector<std::string>& args, Output& io) {

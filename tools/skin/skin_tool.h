@@ -59,6 +59,9 @@ bool ParseArguments(std::string_view command, const std::vector<std::string>& ar
 bool OpenSkin(std::string_view command, const std::string& path, bool property,
               TSkinReader& reader, Output& io);
 
+// Why an entry cannot be trusted, or nullptr for a sound one: its data runs past the end of
+// the archive, or part of it was made up after a truncated compressed stream ended.
+const char* EntryDamage(const TSkinReader::Entry& entry);
 // Whole-file helpers; false with a message in io.err on failure.
 bool ReadWholeFile(std::string_view command, const std::string& path,
                    std::vector<std::uint8_t>& bytes, Output& io);

@@ -2,6 +2,8 @@
 //
 //   varnelta-skingen RESOURCES_DIR            writes RESOURCES_DIR/skin/*.bmp and
 //                                             RESOURCES_DIR/bitmaps/*.bmp
+//   varnelta-skingen --dark RESOURCES_DIR     writes the dark variant's pictures to
+//                                             RESOURCES_DIR/skin-dark/*.bmp
 //   varnelta-skingen --preview SKIN_DIR FILE.bmp
 //                                             parses the skin in SKIN_DIR as the program does
 //                                             and writes a preview of its main elements
@@ -13,6 +15,7 @@
 #include <fstream>
 #include <string>
 
+#include "tools/skingen/dark_variant.h"
 #include "tools/skingen/pictures.h"
 #include "tools/skingen/preview.h"
 
@@ -27,6 +30,7 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 int Usage() {
   std::fprintf(stderr,
                "usage: varnelta-skingen RESOURCES_DIR\n"
+               "       varnelta-skingen --dark RESOURCES_DIR\n"
                "       varnelta-skingen --preview SKIN_DIR FILE.bmp\n");
   return 2;
 }
@@ -50,6 +54,21 @@ int main(int argc, char** argv) {
       return 1;
     }
     return problems.empty() ? 0 : 1;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--dark") {
+    const std::filesystem::path folder = std::filesystem::path(argv[2]) / "skin-dark";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    int written = 0;
+    for (const SkinPicture& picture : DrawDarkSkinPictures()) {
+      if (!WriteFile(folder / picture.file, picture.bitmap.SaveToBytes())) {
+        std::fprintf(stderr, "varnelta-skingen: cannot write %s\n", picture.file.c_str());
+        return 1;
+      }
+      ++written;
+    }
+    std::printf("%d pictures written\n", written);
+    return 0;
   }
   if (argc != 2) return Usage();
   const std::filesystem::path root = argv[1];

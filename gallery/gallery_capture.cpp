@@ -1,0 +1,303 @@
+#include "gallery/gallery_capture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "gallery/sheet_layout.h"
+#include "runtime/dib_section.h"
+#include "runtime/handle_count.h"
+#include "runtime/utf.h"
+#include "skin/controls/skin_control.h"
+#include "skin/data/win32/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace varnelta::gallery {
+
+namespace {
+
+double Now() {
+  LARGE_INTEGER frequency{}, counter{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) * 1e3 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void Collect(TWinControl& parent, const std::string& page, int index, std::vector<TGalleryControl>& out) {
+  std::vector<TWinControl*> list;
+  parent.GetTabOrderList(list);
+  // Hidden ones (the pages behind another page of a page control) show nothing to capture.
+  for (TWinControl* control : list) {
+    bool shown = true;
+    for (TControl* c = control; c && c != &parent; c = c->Parent()) shown = shown && c->Visible();
+    if (shown) out.push_back({page, index, control});
+  }
+}
+
+void ShowPageOf(TGalleryForm& form, const TGalleryControl& entry) {
+  if (entry.PageIndex >= 0 && form.Tabs().ActivePageIndex() != entry.PageIndex) {
+    form.Tabs().SetActivePageIndex(entry.PageIndex);
+    PumpFor(30);
+  }
+}
+
+LPARAM ClientPoint(int x, int y) {
+  return static_cast<LPARAM>(static_cast<std::uint16_t>(x)) |
+         (static_cast<LPARAM>(static_cast<std::uint16_t>(y)) << 16);
+}
+
+// The cursor leaves every control: over the window's own label, then off the window.
+void MouseAway(TGalleryForm& form) {
+  RECT r;
+  GetWindowRect(form.Handle(), &r);
+  SetCursorPos(r.right + 40, r.bottom + 40);
+  PumpFor(10);
+}
+
+void Capture(HWND window, HDC target, const TRect& cell) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(15);
+  HDC source = GetWindowDC(window);
+  BitBlt(target, cell.Left, cell.Top, cell.Width(), cell.Height(), source, 0, 0, SRCCOPY);
+  ReleaseDC(window, source);
+}
+
+void Text(HDC dc, const TRect& at, const std::wstring& text, UINT flags = DT_LEFT) {
+  RECT r{at.Left, at.Top, at.Right, at.Bottom};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+}  // namespace
+
+void PumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (GetTickCount() - start >= ms) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
+bool WaitForSkin(TGalleryForm& form, DWORD limitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpFor(10);
+    TSkinManage* manager = TSkinManage::Current();
+    const bool framed = manager && manager->FindFormSkinner(form.Handle()) != nullptr;
+    const bool settled = !manager || !manager->TimerRunning();
+    if (settled && framed == form.Skins().Skinned()) {
+      PumpFor(50);
+      return true;
+    }
+    if (GetTickCount() - start > limitMs) return false;
+  }
+}
+
+std::vector<TGalleryControl> GalleryControls(TGalleryForm& form) {
+  std::vector<TGalleryControl> out;
+  for (std::size_t i = 0; i < form.Pages().size(); ++i) {
+    Collect(*form.Pages()[i].Sheet, form.Pages()[i].Name, static_cast<int>(i), out);
+  }
+  out.push_back({"Window", -1, form.MessageButton});
+  return out;
+}
+
+bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error, TPoint* size) {
+  const std::vector<TGalleryControl> controls = GalleryControls(form);
+  std::vector<TPoint> sizes;
+  for (const TGalleryControl& entry : controls) {
+    RECT r;
+    GetWindowRect(entry.Control->Handle(), &r);
+    sizes.push_back({r.right - r.left, r.bottom - r.top});
+  }
+  const int dpi = Screen().PixelsPerInch();
+  TSheetMetrics metrics;
+  metrics.LabelWidth = MulDiv(metrics.LabelWidth, dpi, 96);
+  metrics.LineHeight = MulDiv(metrics.LineHeight, dpi, 96);
+  metrics.MaxCellWidth = MulDiv(metrics.MaxCellWidth, dpi, 96);
+  metrics.MaxCellHeight = MulDiv(metrics.MaxCellHeight, dpi, 96);
+  const TSheetLayout layout = LayOutSheet(sizes, metrics);
+
+  TDibSection sheet(layout.Width, layout.Height);
+  if (sheet.Empty()) {
+    error = L"the sheet is too large";
+    return false;
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldBitmap = SelectObject(dc, sheet.Handle());
+  HFONT font = CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all{0, 0, layout.Width, layout.Height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  Text(dc, layout.Title, L"Varnelta Gallery - " + form.Skins().Description() + L" - " + std::to_wstring(dpi) + L" DPI");
+  for (std::size_t s = 0; s < kSheetStates.size(); ++s) {
+    Text(dc, layout.StateHeaders[s], Utf8ToWide(kSheetStates[s]).value_or(L""), DT_CENTER);
+  }
+
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const TGalleryControl& entry = controls[i];
+    ShowPageOf(form, entry);
+    TWinControl& control = *entry.Control;
+    HWND window = control.Handle();
+    const std::wstring label = Utf8ToWide(entry.Page + ": " + control.Name() + " (" + control.ClassName() + ")").value_or(L"?");
+    Text(dc, layout.Labels[i], label);
+    const auto& cells = layout.Cells[i];
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    // Points inside the control: its client centre.
+    RECT client;
+    GetClientRect(window, &client);
+    const int cx = client.right / 2;
+    const int cy = client.bottom / 2;
+    POINT screen{cx, cy};
+    ClientToScreen(window, &screen);
+
+    if (std::getenv("VARNELTA_GALLERY_TRACE")) std::fprintf(stderr, "%s\n", control.Name().c_str());
+    // Normal.
+    MouseAway(form);
+    Capture(window, dc, cells[0]);
+    // Hot: the cursor over it and a mouse move.
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(window, WM_MOUSEMOVE, 0, ClientPoint(cx, cy));
+    PumpFor(20);
+    Capture(window, dc, cells[1]);
+    // Pressed: the left button held down on it. The press must not end in a click (a message
+    // box would wait for the user), so the control's click event is set aside meanwhile.
+    const TNotifyEvent onClick = control.OnClick;
+    control.OnClick = {};
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(cx, cy));
+    PumpFor(20);
+    Capture(window, dc, cells[2]);
+    // Let go: capture taken away first, then the button released far outside; whatever the
+    // press opened is closed.
+    if (GetCapture()) ReleaseCapture();
+    SendMessageW(window, WM_CANCELMODE, 0, 0);
+    SendMessageW(window, WM_LBUTTONUP, 0, ClientPoint(-30000, -30000));
+    SendMessageW(window, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpFor(10);
+    control.OnClick = onClick;
+    MouseAway(form);
+    // Disabled.
+    const bool enabled = control.Enabled();
+    control.SetEnabled(false);
+    PumpFor(20);
+    Capture(window, dc, cells[3]);
+    control.SetEnabled(enabled);
+    PumpFor(10);
+  }
+  GdiFlush();
+  if (size) *size = {layout.Width, layout.Height};
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+
+  TBitmap picture = sheet.ToBitmap();
+  picture.MakeOpaque();
+  const std::vector<std::uint8_t> bytes = picture.SaveToBytes();
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  const bool ok = file != INVALID_HANDLE_VALUE &&
+                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!ok) error = L"cannot write " + path;
+  return ok;
+}
+
+std::string BenchReport(TGalleryForm& form) {
+  std::string out;
+  char line[256];
+  TSkinManage* manager = TSkinManage::Current();
+  HWND window = form.Handle();
+  const int rounds = 5;
+
+  // Skinning the window: the deferred skin-all action run at once, after switching off.
+  std::vector<double> skinTimes;
+  if (manager && form.Skins().Skinned()) {
+    for (int i = 0; i < rounds; ++i) {
+      form.Command(kCmdNoSkin);
+      WaitForSkin(form);
+      form.Skins().UseStored();
+      form.SkinChanged();
+      const bool before = manager->FindFormSkinner(window) != nullptr;
+      const double t0 = Now();
+      manager->RunPendingAction();
+      const double t1 = Now();
+      // Only a run that skinned the window counts.
+      if (!before && manager->FindFormSkinner(window) != nullptr) skinTimes.push_back(t1 - t0);
+      WaitForSkin(form);
+    }
+    TWinSkinForm* frame = manager->FindFormSkinner(window);
+    std::snprintf(line, sizeof line, "skin window: %.2f ms median of %zu (%zu control skinners)\n", Median(skinTimes),
+                  skinTimes.size(), frame ? frame->Controls().size() : std::size_t{0});
+    out += line;
+  } else {
+    out += "skin window: unskinned\n";
+  }
+
+  // A full repaint of each page, and the handles alive with it shown.
+  const auto controls = GalleryControls(form);
+  for (std::size_t page = 0; page < form.Pages().size(); ++page) {
+    form.Tabs().SetActivePageIndex(static_cast<int>(page));
+    PumpFor(30);
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+      const double t0 = Now();
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      times.push_back(Now() - t0);
+    }
+    std::size_t windows = 0;
+    for (const auto& entry : controls) windows += entry.PageIndex == static_cast<int>(page);
+    std::snprintf(line, sizeof line, "repaint %s: %.2f ms median of %d (%zu controls)\n", form.Pages()[page].Name.c_str(),
+                  Median(times), rounds, windows);
+    out += line;
+    out += "handles ";
+    out += form.Pages()[page].Name;
+    out += ':';
+    for (int kind = 0; kind < static_cast<int>(THandleKind::Count); ++kind) {
+      std::snprintf(line, sizeof line, " %s=%ld", kHandleKindNames[kind],
+                    HandleCounter::Live(static_cast<THandleKind>(kind)));
+      out += line;
+    }
+    out += '\n';
+  }
+
+  // The median paint of each skinner kind, every skinner painted on its own page.
+  if (TWinSkinForm* frame = manager ? manager->FindFormSkinner(window) : nullptr) {
+    std::map<std::string, std::vector<double>> byKind;
+    for (const auto& entry : controls) {
+      HWND handle = entry.Control->HandleIfAllocated();
+      for (const auto& skinner : frame->Controls()) {
+        if (skinner->Handle() != handle) continue;
+        ShowPageOf(form, entry);
+        for (int i = 0; i < rounds; ++i) {
+          const double t0 = Now();
+          RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+          byKind[skinner->SkinnerName()].push_back(Now() - t0);
+        }
+      }
+    }
+    for (const auto& [kind, times] : byKind) {
+      std::snprintf(line, sizeof line, "paint %s: %.3f ms median of %zu\n", kind.c_str(), Median(times), times.size());
+      out += line;
+    }
+  }
+  return out;
+}
+
+}  // namespace varnelta::gallery
