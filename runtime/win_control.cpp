@@ -423,6 +423,7 @@ std::vector<TComponent*> TWinControl::StoredChildren(const TComponent* root) con
   if (root == this) {
     for (int i = 0; i < ComponentCount(); ++i) {
       auto* c = dynamic_cast<TControl*>(Components(i));
+      if (Components(i)->HasParent() && !c) continue;  // stored inside another component
       if (!c || !c->Parent()) result.push_back(Components(i));
     }
   }
