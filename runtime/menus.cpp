@@ -296,6 +296,7 @@ bool TMenu::DispatchCommand(unsigned command) {
 
 void TMenu::Changed() {
   if (HasState(csLoading | csDestroying)) return;
+  if (Owner() && Owner()->HasState(csDestroying)) return;  // the whole form goes
   if (OnChange) OnChange(*this);
 }
 

@@ -149,6 +149,7 @@ TEST_F(MenusTest, ChangesReachTheMenuOnce) {
   delete Item("Line1");  // a freed item leaves its parent
   EXPECT_EQ(changes, 3);
   EXPECT_EQ(Item("FileMenu")->Count(), 2);
+  menu->OnChange = nullptr;
 }
 
 TEST_F(MenusTest, TreeRefusesCyclesAndMovesItems) {
