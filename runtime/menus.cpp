@@ -260,6 +260,7 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullpt
 
 TMenu::~TMenu() {
   OnChange = nullptr;
+  if (Handle() && HandleFreer()) HandleFreer()(*this);
   delete items_;
 }
 
@@ -285,6 +286,11 @@ void TMenu::SetBiDiMode(TBiDiMode v) {
   if (biDiMode_ == v) return;
   biDiMode_ = v;
   Changed();
+}
+
+std::function<void(TMenu&)>& TMenu::HandleFreer() {
+  static std::function<void(TMenu&)> freer;
+  return freer;
 }
 
 bool TMenu::DispatchCommand(unsigned command) {

@@ -145,6 +145,9 @@ class TMenu : public TComponent {
   // Runs the item's Click when `command` is one of this menu's; false otherwise.
   bool DispatchCommand(unsigned command);
 
+  // How the window layer frees a menu's handles (installed by it; run when a menu is freed).
+  static std::function<void(TMenu&)>& HandleFreer();
+
   // Told after any change of the menu or its items (not while the form is being read).
   std::function<void(TMenu&)> OnChange;
   void Changed();
