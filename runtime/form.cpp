@@ -127,7 +127,8 @@ void TCustomForm::Notification(TComponent* component) {
 }
 
 void TCustomForm::MenuChanged() {
-  if (handle_ && !HasState(csDestroying)) Perform(CM_MENUCHANGED);
+  // Sent to the window, so whatever subclasses it sees the change too.
+  if (handle_ && !HasState(csDestroying)) SendMessageW(handle_, CM_MENUCHANGED, 0, 0);
 }
 
 void TCustomForm::CreateHandleDone() {
