@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <functional>
 #include <map>
 
 #include "runtime/menu_handles.h"
@@ -66,18 +67,17 @@ TMenuPaintContext ContextOf(TWinSkinForm& frame) {
   return {frame.SkinData(), TSkinManage::Current(), frame.Dpi()};
 }
 
-template <class F>
-void ForEachItem(TMenuItem& parent, F&& action) {
+// Every item under `parent` with its depth (the parent's children are at depth 1).
+void ForEachItem(TMenuItem& parent, const std::function<void(TMenuItem&, int)>& action, int depth = 1) {
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem& item = *parent.Items(i);
-    action(item, 1);
-    ForEachItem(item, [&](TMenuItem& child, int depth) { action(child, depth + 1); });
+    action(item, depth);
+    ForEachItem(item, action, depth + 1);
   }
 }
 
 // Every component of the form, and of the forms it owns.
-template <class F>
-void ForEachComponent(TComponent& owner, F&& action) {
+void ForEachComponent(TComponent& owner, const std::function<void(TComponent&)>& action) {
   for (int i = 0; i < owner.ComponentCount(); ++i) {
     TComponent* c = owner.Components(i);
     action(*c);
