@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 
 #include "app/form1.h"
 #include "runtime/application.h"
@@ -149,7 +150,13 @@ class MenuSkinTest : public ::testing::Test {
     main.reset();
     PumpPending();
   }
-  TMenuItem* Item(const char* name) { return dynamic_cast<TMenuItem*>(page->FindComponent(name)); }
+  template <class T = TMenuItem>
+  T& Find(const char* name) {
+    auto* found = dynamic_cast<T*>(page->FindComponent(name));
+    if (!found) throw std::runtime_error(std::string("the test form has no ") + name);
+    return *found;
+  }
+  TMenuItem& Item(const char* name) { return Find(name); }
   TWinSkinMenu& Bar() { return *frame->SkinMenu(); }
   // Opens bar item `index` by the 0x3518 message at its cell, while `step` runs in the loop.
   void OpenByMessage(std::size_t index, std::function<bool()> step) {
@@ -269,8 +276,8 @@ TEST_F(MenuSkinTest, KeyboardOpensByAcceleratorAndF10) {
 }
 
 TEST_F(MenuSkinTest, DisabledBarItemPostsItsCommandButOpensNothing) {
-  int clicks = 0;
-  Item("HelpMenu")->OnClick = {"", [&](TComponent*) { ++clicks; }};
+  std::vector<WPARAM> commands;
+  page->SetMessageHandler(WM_COMMAND, [&](TMessage& m) { commands.push_back(m.WParam); });
   bool opened = false;
   OpenByMessage(3, [&] {
     opened = opened || VisibleMenuWindow() != nullptr;
@@ -278,7 +285,7 @@ TEST_F(MenuSkinTest, DisabledBarItemPostsItsCommandButOpensNothing) {
   });
   PumpPending();
   EXPECT_FALSE(opened);
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(commands, std::vector<WPARAM>{Item("HelpMenu").Command()});
 }
 
 TEST_F(MenuSkinTest, DropDownItemsAreOwnerDrawnWithTextStillReadable) {
@@ -293,7 +300,7 @@ TEST_F(MenuSkinTest, DropDownItemsAreOwnerDrawnWithTextStillReadable) {
     info.fMask = MIIM_FTYPE;
     GetMenuItemInfoW(drop, 0, TRUE, &info);
     type = info.fType;
-    text = MenuTextByCommand(drop, Item("NewItem")->Command());
+    text = MenuTextByCommand(drop, Item("NewItem").Command());
     Key(menu, VK_ESCAPE);
     return true;
   });
@@ -337,13 +344,12 @@ TEST_F(MenuSkinTest, PopupWindowBorderComesFromTheSkin) {
 }
 
 TEST_F(MenuSkinTest, PopupMenusOwnerDrawnExceptTheDisabledTag) {
-  auto* skinned = dynamic_cast<TPopupMenu*>(page->FindComponent("PopupMenu1"));
-  auto* plain = dynamic_cast<TPopupMenu*>(page->FindComponent("PopupMenu2"));
-  ASSERT_TRUE(skinned && plain);
+  TPopupMenu* skinned = &Find<TPopupMenu>("PopupMenu1");
+  TPopupMenu* plain = &Find<TPopupMenu>("PopupMenu2");
   EXPECT_TRUE(skinned->OwnerDraw());
   EXPECT_FALSE(plain->OwnerDraw());
-  EXPECT_TRUE(static_cast<bool>(Item("PopCopy")->OnDrawItem));
-  EXPECT_FALSE(static_cast<bool>(Item("PlainOne")->OnDrawItem));
+  EXPECT_TRUE(static_cast<bool>(Item("PopCopy").OnDrawItem));
+  EXPECT_FALSE(static_cast<bool>(Item("PlainOne").OnDrawItem));
   std::size_t skinners = 0;
   UINT type = 0;
   TLoopDriver driver([&] {
@@ -407,7 +413,7 @@ TEST_F(MenuSkinTest, UnskinGivesEveryMenuItsOwnLookBack) {
   PumpPending();
   HMENU bar = GetMenu(page->Handle());
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar, static_cast<HMENU>(page->Menu()->Handle()));
+  EXPECT_EQ(bar, static_cast<HMENU>(Find<TMainMenu>("MainMenu1").Handle()));
   HMENU drop = GetSubMenu(bar, 0);
   for (int i = 0; i < GetMenuItemCount(drop); ++i) {
     MENUITEMINFOW info{};
@@ -416,9 +422,9 @@ TEST_F(MenuSkinTest, UnskinGivesEveryMenuItsOwnLookBack) {
     GetMenuItemInfoW(drop, static_cast<UINT>(i), TRUE, &info);
     EXPECT_FALSE(info.fType & MFT_OWNERDRAW) << i;
   }
-  auto* popup = dynamic_cast<TPopupMenu*>(page->FindComponent("PopupMenu1"));
+  TPopupMenu* popup = &Find<TPopupMenu>("PopupMenu1");
   EXPECT_FALSE(popup->OwnerDraw());
-  EXPECT_FALSE(static_cast<bool>(Item("PopCopy")->OnDrawItem));
+  EXPECT_FALSE(static_cast<bool>(Item("PopCopy").OnDrawItem));
   main->SkinData1->SetActive(true);
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* f = manager->FindFormSkinner(page->Handle());
@@ -429,7 +435,7 @@ TEST_F(MenuSkinTest, UnskinGivesEveryMenuItsOwnLookBack) {
 
 TEST_F(MenuSkinTest, FaultsLongCaptionAndNarrowBar) {
   // A 200-character Chinese caption is cut at the bar's buffer, never overflows.
-  Item("ViewMenu")->SetCaption(std::wstring(200, L'菜'));
+  Item("ViewMenu").SetCaption(std::wstring(200, L'菜'));
   PumpPending();
   ASSERT_EQ(Bar().Items().size(), 4u);
   EXPECT_LE(Bar().Items()[2].FCaption.size(), 200u);
@@ -459,7 +465,7 @@ TEST_F(MenuSkinTest, HandlesStayFlatOverManyOpenings) {
   PumpPending();
   const auto before = counts();
   const int dibs = TDibSection::LiveCount();
-  auto* popup = dynamic_cast<TPopupMenu*>(page->FindComponent("PopupMenu1"));
+  TPopupMenu* popup = &Find<TPopupMenu>("PopupMenu1");
   for (int i = 0; i < 100; ++i) {
     OpenByMessage(static_cast<std::size_t>(i % 3), closeAtOnce);
     {
