@@ -33,7 +33,9 @@ void FillMenu(HMENU handle, TMenuItem& parent, bool ownerDraw, bool rightToLeft)
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
     info.fType = item.IsLine() ? MFT_SEPARATOR : MFT_STRING;
     if (ownerDraw) info.fType |= MFT_OWNERDRAW;
-    if (rightToLeft) info.fType |= MFT_RIGHTORDER;
+    // Right-to-left menus are placed and drawn mirrored by their painters; the right-order
+    // type bit is left out (some systems take it for the old system-menu bit).
+    (void)rightToLeft;
     info.fState = (item.Enabled() ? 0u : static_cast<UINT>(MFS_GRAYED)) | (item.Checked() ? static_cast<UINT>(MFS_CHECKED) : 0u) |
                   (item.Default() ? static_cast<UINT>(MFS_DEFAULT) : 0u);
     info.wID = item.Command();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -520,6 +521,86 @@ TEST_F(MenuSkinRtlTest, CellsRunFromTheRightAndArrowsMirror) {
   });
   PumpPending();
   EXPECT_EQ(opened, (std::vector<int>{0, 1}));
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+// Pictures to look at (written only when VARNELTA_MENU_SHOTS names a folder): the bar active and
+// inactive, an open drop-down, the system menu.
+TEST_F(MenuSkinTest, ShotsToLookAt) {
+  const char* folder = std::getenv("VARNELTA_MENU_SHOTS");
+  if (!folder) GTEST_SKIP() << "VARNELTA_MENU_SHOTS is not set";
+  const std::string dir(folder);
+  RECT window{};
+  GetWindowRect(page->Handle(), &window);
+  auto desk = [&](const RECT& r) {
+    TDibSection dib(r.right - r.left, r.bottom - r.top);
+    TMemoryDC dc(nullptr);
+    TSelectObject keep(dc.Get(), dib.Handle());
+    TWindowDC screen(nullptr);
+    BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    return dib.ToBitmap();
+  };
+  ScreenPixels(page->Handle()).SaveToFile(dir + "/bar_active.bmp");
+  SetForegroundWindow(main->Handle());
+  PumpUntil([] { return false; }, 300);
+  ScreenPixels(page->Handle()).SaveToFile(dir + "/bar_inactive.bmp");
+  SetForegroundWindow(page->Handle());
+  PumpUntil([] { return false; }, 300);
+  int ticks = 0;
+  OpenByMessage(1, [&] {
+    HWND menu = VisibleMenuWindow();
+    if (!menu || ++ticks < 4) return false;
+    if (ticks == 4) {
+      Key(menu, VK_DOWN);
+      Key(menu, VK_DOWN);
+      return false;
+    }
+    RECT r{window.left, window.top, window.right + 150, window.bottom + 150};
+    desk(r).SaveToFile(dir + "/dropdown.bmp");
+    Key(menu, VK_ESCAPE);
+    return true;
+  });
+  PumpPending();
+  ticks = 0;
+  TLoopDriver driver([&] {
+    HWND menu = VisibleMenuWindow();
+    if (!menu || ++ticks < 4) return false;
+    RECT r{};
+    GetWindowRect(menu, &r);
+    desk(r).SaveToFile(dir + "/system_menu.bmp");
+    Key(menu, VK_ESCAPE);
+    return true;
+  });
+  SendMessageW(main->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  PumpPending();
+}
+
+TEST_F(MenuSkinRtlTest, ShotsToLookAt) {
+  const char* folder = std::getenv("VARNELTA_MENU_SHOTS");
+  if (!folder) GTEST_SKIP() << "VARNELTA_MENU_SHOTS is not set";
+  int ticks = 0;
+  RECT window{};
+  GetWindowRect(page->Handle(), &window);
+  OpenByMessage(0, [&] {
+    HWND menu = VisibleMenuWindow();
+    if (!menu || ++ticks < 10) return false;
+    RECT r{window.left - 150, window.top, window.right, window.bottom + 150};
+    TDibSection dib(r.right - r.left, r.bottom - r.top);
+    TMemoryDC dc(nullptr);
+    TSelectObject keep(dc.Get(), dib.Handle());
+    TWindowDC screen(nullptr);
+    BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    dib.ToBitmap().SaveToFile(std::string(folder) + "/rtl_dropdown.bmp");
+    Key(menu, VK_ESCAPE);
+    return true;
+  });
 }
 
 }  // namespace
