@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -601,6 +602,97 @@ TEST_F(MenuSkinRtlTest, ShotsToLookAt) {
     Key(menu, VK_ESCAPE);
     return true;
   });
+}
+
+}  // namespace
+}  // namespace varnelta
+
+namespace varnelta {
+namespace {
+
+double Now() {
+  LARGE_INTEGER f{}, c{};
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return static_cast<double>(c.QuadPart) * 1e6 / static_cast<double>(f.QuadPart);
+}
+
+// Figures (printed only when VARNELTA_MENU_TIMING is set; nothing is asserted on time).
+TEST_F(MenuSkinTest, TimingFigures) {
+  if (!std::getenv("VARNELTA_MENU_TIMING")) GTEST_SKIP() << "VARNELTA_MENU_TIMING is not set";
+  TWindowDC dc(page->Handle(), true);
+  const TRect strip = Bar().BarRect();
+  constexpr int kRounds = 500;
+  double start = Now();
+  for (int i = 0; i < kRounds; ++i) Bar().PaintBar(dc.Get(), strip, true, false);
+  std::printf("PaintBar: %.1f us\n", (Now() - start) / kRounds);
+
+  TMenuPaintContext context{main->SkinData1, manager, 96};
+  TMenuItemLook look = LookOf(Item("CopyItem"));
+  RECT r{0, 0, 180, 20};
+  TDibSection target(200, 40);
+  TMemoryDC memory(nullptr);
+  TSelectObject keep(memory.Get(), target.Handle());
+  start = Now();
+  for (int i = 0; i < kRounds; ++i) DrawMenuItem(context, look, memory.Get(), (i & 1) != 0, r);
+  std::printf("DrawMenuItem: %.1f us per item\n", (Now() - start) / kRounds);
+
+  // A popup menu of 30 items: its non-client paint, through WM_PRINT of the whole window.
+  TPopupMenu& popup = Find<TPopupMenu>("PopupMenu1");
+  for (int i = 0; i < 26; ++i) {
+    auto* extra = new TMenuItem(page.get());
+    extra->SetCaption(L"项目 " + std::to_wstring(i));
+    popup.Items()->Add(extra);
+  }
+  double ncPaint = 0;
+  TLoopDriver driver([&] {
+    HWND menu = VisibleMenuWindow();
+    if (!menu) return false;
+    RECT w{};
+    GetWindowRect(menu, &w);
+    const double t0 = Now();
+    for (int i = 0; i < 50; ++i) SendMessageW(menu, WM_NCPAINT, 1, 0);
+    ncPaint = (Now() - t0) / 50;
+    Key(menu, VK_ESCAPE);
+    return true;
+  });
+  popup.Popup(200, 100);
+  PumpPending();
+  std::printf("popup non-client paint (30 items): %.1f us\n", ncPaint);
+
+  // Click to drop-down visible: from the 0x3518 message to the menu window shown (median of 100).
+  std::vector<double> delays;
+  RECT window{};
+  GetWindowRect(page->Handle(), &window);
+  const TRect cell = Bar().Items()[0].Bounds;
+  for (int i = 0; i < 100; ++i) {
+    double sent = 0;
+    TLoopDriver close([&] {
+      HWND menu = VisibleMenuWindow();
+      if (!menu) return false;
+      Key(menu, VK_ESCAPE);
+      return true;
+    });
+    // The drop-down is visible once its first item has been drawn.
+    static double* shown = nullptr;
+    double visibleAt = 0;
+    shown = &visibleAt;
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+          const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+          if (code == HC_ACTION && ret && ret->message == WM_DRAWITEM && *shown == 0) *shown = Now();
+          return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    sent = Now();
+    SendMessageW(page->Handle(), kMsgMenuBarClick, 0, MAKELPARAM(window.left + cell.Left + 2, window.top + cell.Top + 2));
+    if (hook) UnhookWindowsHookEx(hook);
+    if (visibleAt > 0) delays.push_back(visibleAt - sent);
+    PumpPending();
+  }
+  std::sort(delays.begin(), delays.end());
+  if (!delays.empty()) std::printf("click to drop-down visible: median %.0f us (%zu samples)\n", delays[delays.size() / 2], delays.size());
 }
 
 }  // namespace
