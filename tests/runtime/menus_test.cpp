@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "runtime/form_reader.h"
 
 namespace varnelta {
@@ -75,7 +77,11 @@ class MenusTest : public ::testing::Test {
     ASSERT_NE(menu, nullptr);
     ASSERT_NE(popup, nullptr);
   }
-  TMenuItem* Item(const char* name) { return dynamic_cast<TMenuItem*>(host.FindComponent(name)); }
+  TMenuItem* Item(const char* name) {
+    auto* item = dynamic_cast<TMenuItem*>(host.FindComponent(name));
+    if (!item) throw std::runtime_error(std::string("no menu item ") + name);
+    return item;
+  }
   TMenuHost host{nullptr};
   TMainMenu* menu = nullptr;
   TPopupMenu* popup = nullptr;
