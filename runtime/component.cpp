@@ -89,7 +89,11 @@ void TComponent::Loaded() { ClearState(csLoading); }
 
 std::vector<TComponent*> TComponent::StoredChildren(const TComponent* root) const {
   if (root != this) return {};
-  return components_;
+  std::vector<TComponent*> result;
+  for (TComponent* c : components_) {
+    if (!c->HasParent()) result.push_back(c);
+  }
+  return result;
 }
 
 void TComponent::SetParentComponent(TComponent*) {}

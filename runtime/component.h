@@ -55,6 +55,8 @@ class TComponent : public TPersistent {
   // the container a component read inside another one is placed in.
   virtual std::vector<TComponent*> StoredChildren(const TComponent* root) const;
   virtual void SetParentComponent(TComponent* parent);
+  // Stored nested inside another component of the form rather than at the root's level.
+  virtual bool HasParent() const { return false; }
   // The event a stored event name refers to (the root's own handlers); empty when unknown.
   virtual TNotifyEvent FindMethod(std::string_view name);
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "runtime/menus.h"
 #include "runtime/form.h"
 #include "runtime/win_control.h"
 
@@ -33,7 +34,8 @@ const TClassInfo& TControl::StaticClass() {
        StrProperty("Hint", &TControl::Hint, &TControl::SetHint),
        BoolProperty("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false),
        BoolProperty("Visible", &TControl::Visible, &TControl::SetVisible, true),
-       EventProperty("OnClick", &TControl::OnClick)},
+       EventProperty("OnClick", &TControl::OnClick),
+       ComponentProperty("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)},
       {}};
   return info;
 }
@@ -65,6 +67,16 @@ void TControl::WndProc(TMessage& m) {
     case CM_PARENTCOLORCHANGED: ParentColorChanged(); return;
     case CM_PARENTFONTCHANGED: ParentFontChanged(); return;
     case CM_TEXTCHANGED: TextChanged(); return;
+    case WM_CONTEXTMENU:
+      if (popupMenu_ && Enabled()) {
+        TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        if (m.LParam == -1) p = ClientToScreen({Width() / 2, Height() / 2});  // from the keyboard
+        popupMenu_->SetPopupComponent(this);
+        popupMenu_->Popup(p.X, p.Y);
+        m.Result = 1;
+        return;
+      }
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: mouseDown_ = true; break;
     case WM_LBUTTONUP: {
@@ -81,6 +93,11 @@ void TControl::WndProc(TMessage& m) {
 }
 
 void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::Notification(TComponent* component) {
+  TComponent::Notification(component);
+  if (component == popupMenu_) popupMenu_ = nullptr;
+}
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;

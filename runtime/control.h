@@ -23,6 +23,7 @@ namespace varnelta {
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -96,6 +97,11 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   virtual void Click();
 
+  // The menu shown on a right-click or the context menu key.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+  void Notification(TComponent* component) override;
+
   virtual bool IsWindowed() const { return false; }
   // Repaints the control's area (for a windowless control, the part of its parent).
   virtual void Invalidate();
@@ -139,6 +145,7 @@ class TControl : public TComponent {
   std::wstring hint_;
   bool showHint_ = false;
   bool mouseDown_ = false;
+  TPopupMenu* popupMenu_ = nullptr;
 };
 
 // A windowless control drawn on its parent's surface.

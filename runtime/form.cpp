@@ -6,6 +6,7 @@
 #include "runtime/application.h"
 #include "runtime/form_reader.h"
 #include "runtime/layout.h"
+#include "runtime/menu_handles.h"
 
 namespace varnelta {
 
@@ -42,7 +43,8 @@ const TClassInfo& TCustomForm::StaticClass() {
        IntProperty("ClientWidth", &TCustomForm::ClientWidthValue, &TCustomForm::SetClientWidth),
        IntProperty("ClientHeight", &TCustomForm::ClientHeightValue, &TCustomForm::SetClientHeight),
        IntProperty("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch),
-       BoolProperty("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true)},
+       BoolProperty("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true),
+       ComponentProperty("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)},
       {}};
   return info;
 }
@@ -61,6 +63,8 @@ TCustomForm::~TCustomForm() {
   auto& forms = Screen().forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   Application().FormDestroyed(this);
+  // The menu frees its own handles; the window must not take them along.
+  if (handle_ && menu_) ::SetMenu(handle_, nullptr);
   DestroyHandle();
 }
 
@@ -106,7 +110,30 @@ void TCustomForm::CreateParams(TCreateParams& p) {
   p.SmallIcon = app.SmallIcon();
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) menu_->OnChange = nullptr;
+  menu_ = menu;
+  if (menu_) menu_->OnChange = [this](TMenu&) { MenuChanged(); };
+  MenuChanged();
+}
+
+void TCustomForm::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  if (component == menu_) {
+    menu_ = nullptr;
+    if (handle_) ::SetMenu(handle_, nullptr);
+  }
+}
+
+void TCustomForm::MenuChanged() {
+  // Sent to the window, so whatever subclasses it sees the change too.
+  if (handle_ && !HasState(csDestroying)) SendMessageW(handle_, CM_MENUCHANGED, 0, 0);
+}
+
 void TCustomForm::CreateHandleDone() {
+  InstallPopupMenus();
+  if (menu_) ::SetMenu(handle_, RebuildMenuHandle(*menu_));
   TApplication& app = Application();
   if (app.Icon()) SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
   if (app.SmallIcon()) SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.SmallIcon()));
@@ -227,6 +254,30 @@ void TCustomForm::WndProc(TMessage& m) {
   }
   switch (m.Msg) {
     case WM_CLOSE: Close(); return;
+    case CM_MENUCHANGED:
+      // The window shows the menu's current items (a skinner takes them from here).
+      ::SetMenu(handle_, menu_ ? RebuildMenuHandle(*menu_) : nullptr);
+      if (menu_) DrawMenuBar(handle_);
+      m.Result = 0;
+      return;
+    case WM_COMMAND:
+      if (m.LParam == 0 && HIWORD(m.WParam) == 0 && DispatchMenuCommand(*this, LOWORD(m.WParam))) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    case WM_MEASUREITEM:
+      if (m.WParam == 0 && MeasureMenuItem(*this, *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (m.WParam == 0 && DrawRuntimeMenuItem(*this, *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
+        m.Result = 1;
+        return;
+      }
+      break;
     case WM_SYSCOMMAND: {
       // A form without a maximise box or a sizing border is never maximised or sized, not
       // even by a system command another program sends.

@@ -19,6 +19,8 @@ extern const TEnumType BorderIconType;
 enum TPosition : int { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
 extern const TEnumType PositionType;
 
+class TMainMenu;
+
 class TCustomForm : public TWinControl {
   VARNELTA_CLASS()
  public:
@@ -44,6 +46,11 @@ class TCustomForm : public TWinControl {
   void SetVisible(bool v) override;
   // Scales the whole form from D to M dots per inch.
   void ScaleBy(int M, int D);
+
+  // The form's menu bar; the window shows it from creation on and follows its changes.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  void Notification(TComponent* component) override;
 
   // A handler for one message number; it runs instead of the form's own handling.
   void SetMessageHandler(UINT msg, std::function<void(TMessage&)> handler);
@@ -76,6 +83,8 @@ class TCustomForm : public TWinControl {
   bool placed_ = false;
   TWinControl* activeControl_ = nullptr;
   std::map<UINT, std::function<void(TMessage&)>> handlers_;
+  void MenuChanged();
+  TMainMenu* menu_ = nullptr;
   TIconHandle bigIcon_;
   TIconHandle smallIcon_;
 };

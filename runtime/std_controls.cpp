@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "runtime/class_registry.h"
+#include "runtime/menus.h"
 
 namespace varnelta {
 
@@ -435,6 +436,7 @@ void RegisterStandardControls() {
   RegisterComponentClass(TMemo::StaticClass());
   RegisterComponentClass(TComboBox::StaticClass());
   RegisterComponentClass(TLabel::StaticClass());
+  RegisterMenuClasses();
 }
 
 }  // namespace varnelta

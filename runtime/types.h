@@ -63,7 +63,9 @@ struct TMessage {
 
 // The runtime's own control messages (component and notification bases).
 inline constexpr std::uint32_t CM_BASE = 0xB000;
+inline constexpr std::uint32_t CM_DIALOGCHAR = CM_BASE + 0x06;
 inline constexpr std::uint32_t CM_ENABLEDCHANGED = CM_BASE + 0x0C;
+inline constexpr std::uint32_t CM_MENUCHANGED = CM_BASE + 0x31;
 inline constexpr std::uint32_t CM_COLORCHANGED = CM_BASE + 0x0E;
 inline constexpr std::uint32_t CM_FONTCHANGED = CM_BASE + 0x0F;
 inline constexpr std::uint32_t CM_PARENTCOLORCHANGED = CM_BASE + 0x10;

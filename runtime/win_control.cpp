@@ -422,8 +422,10 @@ std::vector<TComponent*> TWinControl::StoredChildren(const TComponent* root) con
   std::vector<TComponent*> result;
   if (root == this) {
     for (int i = 0; i < ComponentCount(); ++i) {
-      auto* c = dynamic_cast<TControl*>(Components(i));
-      if (!c || !c->Parent()) result.push_back(Components(i));
+      TComponent* component = Components(i);
+      auto* c = dynamic_cast<TControl*>(component);
+      if (!c && component && component->HasParent()) continue;  // stored inside another component
+      if (!c || !c->Parent()) result.push_back(component);
     }
   }
   for (TControl* c : controls_) {

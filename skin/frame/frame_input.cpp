@@ -6,12 +6,36 @@
 #include "skin/data/win32/skin_platform.h"
 #include "skin/frame/frame_codes.h"
 #include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_menus.h"
 #include "skin/frame/frame_painter.h"
 #include "skin/frame/system_popup.h"
 
 namespace varnelta {
 
 namespace {
+// The skinned system menu's items carry commands above the range runtime menu items use.
+constexpr UINT kSystemItemBase = 0xE000;
+
+// The "MORVANEMENU" glyph of a system menu item: restore 0, maximise 1, minimise 2, close 3.
+int SystemGlyph(int tag, bool fixed) {
+  if (fixed) {
+    switch (tag) {
+      case frame::fmRestore: return 0;
+      case frame::fmMaximize: return 1;
+      case frame::fmMinimize: return 2;
+      case frame::fmClose: return 3;
+      default: return -1;
+    }
+  }
+  switch (tag) {
+    case SC_RESTORE: return 0;
+    case SC_MAXIMIZE: return 1;
+    case SC_MINIMIZE: return 2;
+    case SC_CLOSE: return 3;
+    default: return -1;
+  }
+}
+
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 }  // namespace
 
@@ -193,8 +217,10 @@ void TFrameInput::ShowSystemMenu(POINT screen) {
     items = frame::CopiedSystemPopup(entries, window);
   }
   HMENU popup = CreatePopupMenu();
+  std::vector<int> glyphs;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const frame::TSystemPopupItem& item = items[i];
+    glyphs.push_back(SystemGlyph(item.Tag, fixed));
     if (item.Caption == L"-") {
       AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
       continue;
@@ -202,14 +228,17 @@ void TFrameInput::ShowSystemMenu(POINT screen) {
     std::wstring text = item.Caption;
     if (!item.ShortCut.empty()) text += L"\t" + item.ShortCut;
     UINT flags = MF_STRING | (item.Enabled ? 0u : static_cast<UINT>(MF_GRAYED)) | (item.Checked ? static_cast<UINT>(MF_CHECKED) : 0u);
-    AppendMenuW(popup, flags, i + 1, text.c_str());
+    AppendMenuW(popup, flags, kSystemItemBase + i, text.c_str());
   }
+  // The items are drawn by the skin (their texts stay readable by command for the measures).
+  TFrameMenus::SkinSystemPopup(popup, glyphs);
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                                                        screen.x, screen.y, 0, frame_.FHandle, nullptr));
+  TFrameMenus::ReleaseSystemPopup();
   DestroyMenu(popup);
   frame_.systemMenuShown_ = true;
-  if (chosen == 0 || chosen > items.size()) return;
-  const frame::TSystemPopupItem& item = items[chosen - 1];
+  if (chosen < kSystemItemBase || chosen - kSystemItemBase >= items.size()) return;
+  const frame::TSystemPopupItem& item = items[chosen - kSystemItemBase];
   if (!fixed) {
     PostMessageW(frame_.FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(item.Tag), 0);
     return;
@@ -232,8 +261,15 @@ void TFrameInput::SysCommand(TMessage& message) {
   switch (key.Kind) {
     case frame::TKeyMenuKind::OpenFirstItem:
       // Without a skinned menu bar there is no item to open; the system's menu mode stays out.
+      TFrameMenus(frame_).OpenFirstItem();
       message.Result = 1;
       return;
+    case frame::TKeyMenuKind::OpenMenuBarItem:
+      if (TFrameMenus(frame_).OpenAccelItem(key.Character)) {
+        message.Result = 0;
+        return;
+      }
+      break;
     case frame::TKeyMenuKind::SystemMenu: {
       POINT origin{0, 0};
       ClientToScreen(frame_.FHandle, &origin);

@@ -11,6 +11,7 @@
 #include "skin/data/win32/skin_platform.h"
 #include "skin/frame/caption_layout.h"
 #include "skin/frame/frame_codes.h"
+#include "skin/frame/frame_menus.h"
 #include "skin/frame/dpi_scale.h"
 #include "skin/frame/frame_pieces.h"
 #include "skin/frame/win32/picture_draw.h"
@@ -112,8 +113,12 @@ void TFramePainter::PaintWindow(HDC dc) {
   // rest goes straight to the window.
   PaintTitle(dc);
   if (!pieces.MenuBar.IsEmpty()) {
-    RECT strip{pieces.MenuBar.Left, pieces.MenuBar.Top, pieces.MenuBar.Right, pieces.MenuBar.Bottom};
-    FillRect(dc, &strip, FaceBrush());
+    if (frame_.FSkinMenu) {
+      TFrameMenus(frame_).PaintBar(dc, pieces.MenuBar);
+    } else {
+      RECT strip{pieces.MenuBar.Left, pieces.MenuBar.Top, pieces.MenuBar.Right, pieces.MenuBar.Bottom};
+      FillRect(dc, &strip, FaceBrush());
+    }
   }
 }
 

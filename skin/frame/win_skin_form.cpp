@@ -8,6 +8,8 @@
 #include "skin/frame/caption_layout.h"
 #include "skin/frame/dpi_scale.h"
 #include "skin/frame/frame_input.h"
+#include "skin/frame/frame_menus.h"
+#include "skin/frame/win_skin_menu.h"
 #include "skin/frame/frame_painter.h"
 #include "skin/frame/frame_sizer.h"
 #include "skin/frame/frame_pieces.h"
@@ -133,6 +135,7 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
     FCaptionFont.Reset(CreateFontIndirectW(&logFont));
   }
   if (FSkinFrame) {
+    TFrameMenus(*this).Attach();
     ComputeMetrics();
     SetCompositionFrame(true);
     if (MdiChild() && Maximised()) manager_.SetMDIChildMaximised(true);
@@ -145,7 +148,7 @@ void TWinSkinForm::SetCompositionFrame(bool skinned) { SetCompositorFrame(FHandl
 
 void TWinSkinForm::ComputeMetrics() {
   if (!FSkinData || !FSkinData->SkinLoaded()) return;
-  FMetrics = frame::ComputeMetrics(FSkinData->Skin(), FBorderKind, 0, FDpi);
+  FMetrics = frame::ComputeMetrics(FSkinData->Skin(), FBorderKind, FSkinMenu ? FMenuBarHeight : 0, FDpi);
   metricsComputed_ = true;
   DropSysButtons();
 }
@@ -270,6 +273,7 @@ void TWinSkinForm::DetachFrame(bool full) {
   RemoveSubclass();
   FMdiClient.reset();
   ReleaseControls();
+  TFrameMenus(*this).Detach(full);
   if (!full) return;
   if (FForm && FState != fsDestroying) FForm->SetColor(FSavedColor);
   if (!FSkinFrame) {
@@ -421,7 +425,14 @@ void TWinSkinForm::FormHook(TMessage& message) {
       }
       break;
     case kMsgIsSkinnedForm: message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1; return;
-    case kCmDialogChar: break;  // the skinned menu bar answers accelerators
+    case kCmDialogChar:
+      // Alt plus a character opens the bar item with that accelerator.
+      FOldFormWndProc(message);
+      if (message.Result == 0 && GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+          GetKeyState(VK_SHIFT) >= 0 && TFrameMenus(*this).OpenAccelItem(static_cast<wchar_t>(message.WParam))) {
+        message.Result = 1;
+      }
+      return;
     default: break;
   }
   FOldFormWndProc(message);
@@ -588,13 +599,14 @@ bool TWinSkinForm::Stage2(TMessage& message) {
       if (FSkinData) FSkinData->SetNCPaintEnabled(false);
       CallDefault(message);
       if (FSkinData) FSkinData->SetNCPaintEnabled(true);
-      if (GetMenu(FHandle)) SetMenu(FHandle, nullptr);
+      TFrameMenus(*this).MenuChanged();
       return true;
     default: return false;
   }
 }
 
 void TWinSkinForm::Stage3(TMessage& message) {
+  if (TFrameMenus(*this).Message(message)) return;
   TFrameInput input(*this);
   switch (message.Msg) {
     case WM_NCACTIVATE: NcActivate(message); return;

@@ -34,6 +34,8 @@ class TSkinManage;
 class TFramePainter;
 class TFrameInput;
 class TFrameSizer;
+class TFrameMenus;
+class TWinSkinMenu;
 
 // Lifecycle states.
 enum TFrameState : int {
@@ -93,6 +95,8 @@ class TWinSkinForm : public TComponent {
   int Dpi() const { return FDpi; }
   // The title bar buttons' objects (state, bounds, visibility), in the skin's order.
   const frame::TNcObjects& SysButtonObjects() const { return FObjects; }
+  // The skinned menu bar, or none.
+  TWinSkinMenu* SkinMenu() const { return FSkinMenu.get(); }
   // Released: its window is gone or it was let go; the manager frees it when it is not busy.
   bool Released() const { return FState == fsWindowDestroyed || released_; }
   void MarkReleased() { released_ = true; }
@@ -102,6 +106,7 @@ class TWinSkinForm : public TComponent {
   friend class TFramePainter;
   friend class TFrameInput;
   friend class TFrameSizer;
+  friend class TFrameMenus;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   void Dispatch(TMessage& message);
@@ -174,6 +179,9 @@ class TWinSkinForm : public TComponent {
   std::optional<std::uint32_t> FLastSysMenuClick;
   int FDoubleClickTime = 500;
   bool FMenuTracking = false;
+  // The skinned menu bar of a window with a menu, and its strip's height.
+  std::unique_ptr<TWinSkinMenu> FSkinMenu;
+  int FMenuBarHeight = 0;
   bool systemMenuShown_ = false;
   HICON FIcon = nullptr;
   int FIconSize = 16;
