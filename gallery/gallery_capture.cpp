@@ -75,6 +75,27 @@ void Text(HDC dc, const TRect& at, const std::wstring& text, UINT flags = DT_LEF
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
+// A press on some controls (scroll bars, a size grip, a menu button's menu) runs a modal loop
+// that waits for the button to come up. A thread timer, which such loops still dispatch, takes
+// the pressed picture from inside the loop and then lets the button go.
+struct TPressInLoop {
+  HWND Window = nullptr;
+  HDC Target = nullptr;
+  TRect Cell{};
+  bool Captured = false;
+};
+TPressInLoop g_press;
+
+void CALLBACK EndPressLoop(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (!g_press.Captured) {
+    Capture(g_press.Window, g_press.Target, g_press.Cell);
+    g_press.Captured = true;
+  }
+  EndMenu();
+  PostMessageW(g_press.Window, WM_LBUTTONUP, 0, ClientPoint(-30000, -30000));
+}
+
 }  // namespace
 
 void PumpFor(DWORD ms) {
@@ -179,9 +200,12 @@ bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstrin
     // box would wait for the user), so the control's click event is set aside meanwhile.
     const TNotifyEvent onClick = control.OnClick;
     control.OnClick = {};
+    g_press = {window, dc, cells[2], false};
+    const UINT_PTR pressTimer = SetTimer(nullptr, 0, 150, &EndPressLoop);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(cx, cy));
     PumpFor(20);
-    Capture(window, dc, cells[2]);
+    KillTimer(nullptr, pressTimer);
+    if (!g_press.Captured) Capture(window, dc, cells[2]);
     // Let go: capture taken away first, then the button released far outside; whatever the
     // press opened is closed.
     if (GetCapture()) ReleaseCapture();

@@ -193,7 +193,7 @@ void TGalleryForm::CreateHandleDone() {
     AppendMenuW(pages, MF_STRING, kCmdFirstPage + i, Utf8ToWide(pages_[i].Name).value_or(L"?").c_str());
   }
   AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(pages), L"&Page");
-  SetMenu(handle_, menu_);
+  ::SetMenu(handle_, menu_);
 }
 
 void TGalleryForm::Command(UINT id) {

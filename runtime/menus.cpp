@@ -8,8 +8,6 @@
 
 namespace varnelta {
 
-const TEnumType BiDiModeType{"TBiDiMode",
-                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/bidi_mode.h"
 #include "runtime/component.h"
 #include "runtime/types.h"
 
@@ -116,8 +117,6 @@ class TMenuItem : public TComponent {
   void* handle_ = nullptr;
 };
 
-enum TBiDiMode : int { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-extern const TEnumType BiDiModeType;
 
 class TMenu : public TComponent {
   VARNELTA_CLASS()

@@ -2,8 +2,6 @@
 
 namespace varnelta {
 
-const TEnumType BiDiModeType{"TBiDiMode",
-                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 const TEnumType BevelCutType{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
 
 namespace {

@@ -3,15 +3,12 @@
 // own class that paint themselves; their children sit inside them.
 #pragma once
 
+#include "runtime/bidi_mode.h"
 #include "runtime/std_controls.h"
 #include "runtime/win_control.h"
 
 namespace varnelta {
 
-// Reading order of a control's text: right-to-left modes right-align captions and set the
-// window's right-to-left reading styles.
-enum TBiDiMode : int { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-extern const TEnumType BiDiModeType;
 
 enum TBevelCut : int { bvNone, bvLowered, bvRaised, bvSpace };
 extern const TEnumType BevelCutType;
