@@ -28,6 +28,13 @@ Counts LiveHandles() {
   return counts;
 }
 
+// The live handles once the whole window has painted: paint buffers are made while painting.
+Counts SettledHandles(TGalleryForm& form) {
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  testing::PumpPending();
+  return LiveHandles();
+}
+
 bool Framed(TGalleryForm& form) {
   TSkinManage* manager = TSkinManage::Current();
   return manager && manager->FindFormSkinner(form.Handle()) != nullptr;
@@ -156,7 +163,7 @@ TEST_F(GalleryWindow, HundredSwitchesLeaveTheHandleCountsFlat) {
   }
   form->Command(kCmdStoredSkin);
   ASSERT_TRUE(WaitForSkin(*form));
-  const Counts before = LiveHandles();
+  const Counts before = SettledHandles(*form);
   for (int i = 0; i < 100; ++i) {
     const UINT command = cycle[static_cast<std::size_t>(i) % cycle.size()];
     form->Command(command);
@@ -166,9 +173,9 @@ TEST_F(GalleryWindow, HundredSwitchesLeaveTheHandleCountsFlat) {
   }
   form->Command(kCmdStoredSkin);
   ASSERT_TRUE(WaitForSkin(*form));
-  const Counts after = LiveHandles();
+  const Counts after = SettledHandles(*form);
   for (std::size_t kind = 0; kind < before.size(); ++kind) {
-    EXPECT_EQ(after[kind], before[kind]) << kHandleKindNames[kind];
+    EXPECT_LE(after[kind], before[kind]) << kHandleKindNames[kind];
   }
   EXPECT_EQ(Caption(), L"Varnelta Gallery - stored skin");
 }
