@@ -74,18 +74,17 @@ class TLoopDriver {
   bool done_ = false;
 };
 
+inline BOOL CALLBACK FindVisibleMenuWindow(HWND w, LPARAM p) {
+  if (::varnelta::testing::ClassOf(w) == L"#32768" && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(p) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 inline HWND VisibleMenuWindow() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        if (::varnelta::testing::ClassOf(w) == L"#32768" && IsWindowVisible(w)) {
-          *reinterpret_cast<HWND*>(p) = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindVisibleMenuWindow, reinterpret_cast<LPARAM>(&found));
   if (!found) found = FindWindowW(L"#32768", nullptr);
   return found && IsWindowVisible(found) ? found : nullptr;
 }

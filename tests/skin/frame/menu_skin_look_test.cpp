@@ -93,6 +93,14 @@ double Now() {
 }
 
 // Figures (printed only when VARNELTA_MENU_TIMING is set; nothing is asserted on time).
+// When the drop-down's first item is drawn: it is visible then.
+double* g_shown = nullptr;
+LRESULT CALLBACK NoteFirstItemDrawn(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && ret && ret->message == WM_DRAWITEM && g_shown && *g_shown == 0) *g_shown = Now();
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST_F(MenuSkinTest, TimingFigures) {
   if (!std::getenv("VARNELTA_MENU_TIMING")) GTEST_SKIP() << "VARNELTA_MENU_TIMING is not set";
   TWindowDC dc(page->Handle(), true);
@@ -149,17 +157,9 @@ TEST_F(MenuSkinTest, TimingFigures) {
       return true;
     });
     // The drop-down is visible once its first item has been drawn.
-    static double* shown = nullptr;
     double visibleAt = 0;
-    shown = &visibleAt;
-    HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROCRET,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-          const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-          if (code == HC_ACTION && ret && ret->message == WM_DRAWITEM && *shown == 0) *shown = Now();
-          return CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, GetCurrentThreadId());
+    g_shown = &visibleAt;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, NoteFirstItemDrawn, nullptr, GetCurrentThreadId());
     sent = Now();
     SendMessageW(page->Handle(), kMsgMenuBarClick, 0, MAKELPARAM(window.left + cell.Left + 2, window.top + cell.Top + 2));
     if (hook) UnhookWindowsHookEx(hook);
