@@ -38,4 +38,36 @@ void DrawGlyphAndCaption(HDC dc, const RECT& rect, const TGlyph& glyph, int numG
   SetBkMode(dc, oldMode);
 }
 
+bool PaintOwnFace(HWND window, TMessage& m, const std::function<void(HDC)>& paint) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      if (m.WParam) {
+        paint(reinterpret_cast<HDC>(m.WParam));
+      } else {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        if (dc) paint(dc);
+        EndPaint(window, &ps);
+      }
+      m.Result = 0;
+      return true;
+    case WM_ERASEBKGND: m.Result = 1; return true;
+    default: return false;
+  }
+}
+
+void RepaintOverSystemLook(HWND window, UINT msg) {
+  switch (msg) {
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+      if (window) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      break;
+    default: break;
+  }
+}
+
 }  // namespace varnelta

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "runtime/glyph.h"
+#include "runtime/types.h"
 
 namespace varnelta {
 
@@ -16,5 +18,12 @@ void DrawGlyphBitmap(HDC dc, int x, int y, const TBitmap& cell);
 // the caption greyed when `enabled` is false.
 void DrawGlyphAndCaption(HDC dc, const RECT& rect, const TGlyph& glyph, int numGlyphs, int wanted,
                          const std::wstring& caption, bool enabled);
+
+// Buttons that paint their own face: WM_PAINT goes to `paint` (into the message's DC or the
+// window's), WM_ERASEBKGND is swallowed. True when the message was handled here.
+bool PaintOwnFace(HWND window, TMessage& m, const std::function<void(HDC)>& paint);
+// The system button draws its pushed and focused looks straight away: after such a message the
+// own face goes back over it.
+void RepaintOverSystemLook(HWND window, UINT msg);
 
 }  // namespace varnelta

@@ -1,5 +1,7 @@
 #include "runtime/menu_button.h"
 
+#include "runtime/button_face.h"
+
 namespace varnelta {
 
 namespace {
@@ -65,34 +67,9 @@ void TRzMenuButton::PaintFace(HDC dc) {
 }
 
 void TRzMenuButton::WndProc(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT: {
-      if (m.WParam) {
-        PaintFace(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        if (dc) PaintFace(dc);
-        EndPaint(handle_, &ps);
-      }
-      m.Result = 0;
-      return;
-    }
-    case WM_ERASEBKGND: m.Result = 1; return;
-    default: break;
-  }
+  if (PaintOwnFace(handle_, m, [this](HDC dc) { PaintFace(dc); })) return;
   TButton::WndProc(m);
-  switch (m.Msg) {
-    case BM_SETSTATE:
-    case BM_SETSTYLE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SETTEXT:
-      if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      break;
-    default: break;
-  }
+  RepaintOverSystemLook(handle_, m.Msg);
 }
 
 }  // namespace varnelta
