@@ -35,6 +35,7 @@ class TFramePainter;
 class TFrameInput;
 class TFrameSizer;
 class TFrameMenus;
+class TFrameProc;
 class TWinSkinMenu;
 
 // Lifecycle states.
@@ -107,12 +108,9 @@ class TWinSkinForm : public TComponent {
   friend class TFrameInput;
   friend class TFrameSizer;
   friend class TFrameMenus;
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+  friend class TFrameProc;
+  friend   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
-  void Dispatch(TMessage& message);
-  bool Stage2(TMessage& message);
-  void Stage3(TMessage& message);
-  void FormHook(TMessage& message);
   void CallDefault(TMessage& message);
   void ReleaseControls();
   void RemoveSubclass();
@@ -126,9 +124,6 @@ class TWinSkinForm : public TComponent {
   void BuildRegion();
   void RemoveRegion(bool redraw);
   void ReloadIcon();
-  void SizeChanged(TMessage& message);
-  void NcCalcSize(TMessage& message);
-  void NcActivate(TMessage& message);
   void SetCompositionFrame(bool skinned);
   frame::TWindowFacts WindowFacts() const;
   bool Maximised() const { return FShowState == frame::ssMaximized; }
