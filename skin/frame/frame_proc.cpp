@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "runtime/application.h"
 #include "skin/data/skin_types.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/frame/frame_input.h"
@@ -17,7 +18,35 @@ constexpr UINT kCmDialogChar = 0xB006;
 constexpr UINT kCmMenuChanged = 0xB031;
 // The window moved to a screen of another DPI (WM_DPICHANGED).
 constexpr UINT kDpiChanged = 0x02E0;
+// Alt is held for a character of key data `keyData` (its context bit, or the key state), and
+// neither Ctrl nor Shift is.
+bool OnlyAltHeld(LPARAM keyData) {
+  const bool alt = (keyData & (LPARAM{1} << 29)) != 0 || GetKeyState(VK_MENU) < 0;
+  return alt && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+}
 }  // namespace
+
+void TFrameProc::DialogChar(TMessage& message) {
+  f_.FOldFormWndProc(message);
+  if (message.Result != 0) return;
+  // Alt plus a character opens the bar item with that accelerator.
+  if (OnlyAltHeld(message.LParam) && TFrameMenus(f_).OpenAccelItem(static_cast<wchar_t>(message.WParam))) {
+    message.Result = 1;
+    return;
+  }
+  // Otherwise the form that shows the menus may know the key: an MDI child's frame window,
+  // or the application's main form for any other form.
+  TCustomForm* next = nullptr;
+  if (f_.MdiChild()) {
+    const HWND client = GetParent(f_.FHandle);
+    next = dynamic_cast<TCustomForm*>(FindControl(client ? GetParent(client) : nullptr));
+  } else if (Application().MainForm() != f_.FForm) {
+    next = Application().MainForm();
+  }
+  if (next && next != f_.FForm && next->HandleAllocated()) {
+    message.Result = next->Perform(kCmDialogChar, message.WParam, message.LParam);
+  }
+}
 
 void TFrameProc::FormHook(TMessage& message) {
   switch (message.Msg) {
@@ -51,14 +80,7 @@ void TFrameProc::FormHook(TMessage& message) {
       }
       break;
     case kMsgIsSkinnedForm: message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1; return;
-    case kCmDialogChar:
-      // Alt plus a character opens the bar item with that accelerator.
-      f_.FOldFormWndProc(message);
-      if (message.Result == 0 && GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
-          GetKeyState(VK_SHIFT) >= 0 && TFrameMenus(f_).OpenAccelItem(static_cast<wchar_t>(message.WParam))) {
-        message.Result = 1;
-      }
-      return;
+    case kCmDialogChar: DialogChar(message); return;
     default: break;
   }
   f_.FOldFormWndProc(message);

@@ -19,6 +19,8 @@ class TFrameProc {
   void FormHook(TMessage& message);
 
  private:
+  // CM_DIALOGCHAR: keyboard access to the menu bar.
+  void DialogChar(TMessage& message);
   bool Stage2(TMessage& message);
   void Stage3(TMessage& message);
   void SizeChanged(TMessage& message);
