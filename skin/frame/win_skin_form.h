@@ -36,6 +36,7 @@ class TFrameInput;
 class TFrameSizer;
 class TFrameMenus;
 class TFrameProc;
+class TMdiBar;
 class TWinSkinMenu;
 
 // Lifecycle states.
@@ -109,7 +110,8 @@ class TWinSkinForm : public TComponent {
   friend class TFrameSizer;
   friend class TFrameMenus;
   friend class TFrameProc;
-  friend   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+  friend class TMdiBar;
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   void CallDefault(TMessage& message);
   void ReleaseControls();
