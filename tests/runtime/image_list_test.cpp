@@ -130,6 +130,16 @@ TEST_F(ImageListFormTest, TheListIsStoredWithItsImagesAndTheMenuFindsIt) {
   EXPECT_EQ(readMenu->Images(), read);
 }
 
+TEST_F(ImageListFormTest, AFreedListLeavesItsMenuWithoutImages) {
+  TComponent host(nullptr);
+  ReadComponentText(host, kForm);
+  auto* menu = dynamic_cast<TMainMenu*>(host.FindComponent("MainMenu1"));
+  ASSERT_TRUE(menu && menu->Images());
+  delete menu->Images();
+  EXPECT_EQ(menu->Images(), nullptr);
+  EXPECT_EQ(menu->ImageWidth(), 0);
+}
+
 TEST_F(ImageListFormTest, AStoredPictureThatIsNoBitmapLeavesTheListEmpty) {
   std::string text = kForm;
   text.replace(text.find("    Height = 10\n"), 16, "    Height = 10\n    Bitmap.Data = {\n      424D0100}\n");

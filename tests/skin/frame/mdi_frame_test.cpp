@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "app/form1.h"
 #include "runtime/application.h"
+#include "runtime/dib_section.h"
 #include "runtime/win_handles.h"
 #include "skin/data/skin_types.h"
 #include "skin/data/skin_writer.h"
@@ -298,6 +300,15 @@ TEST_F(MdiBarTest, AMaximisedChildShowsItsSystemMenuAndButtonsInTheBar) {
     EXPECT_GT(o.Bounds.Left, Bar().Items().back().Bounds.Right) << i;  // right of the last item
     const LPARAM centre = Centre(buttons[static_cast<std::size_t>(i)]);
     EXPECT_TRUE(Shows(centre, ControlPixel(i, 1))) << i << ": " << std::hex << ScreenPixelAt(centre);
+  }
+  if (const char* folder = std::getenv("VARNELTA_MENU_SHOTS")) {  // a picture to look at, on request
+    TDibSection dib(window.right - window.left, window.bottom - window.top);
+    TMemoryDC dc(nullptr);
+    TSelectObject keep(dc.Get(), dib.Handle());
+    TWindowDC screen(nullptr);
+    BitBlt(dc.Get(), 0, 0, dib.Width(), dib.Height(), screen.Get(), window.left, window.top, SRCCOPY);
+    GdiFlush();
+    dib.ToBitmap().SaveToFile(std::string(folder) + "/mdi_bar.bmp");
   }
   // Hot: the fourth frame.
   SendMessageW(mdiFrame, WM_NCMOUSEMOVE, HTMENU, Centre(buttons[2]));

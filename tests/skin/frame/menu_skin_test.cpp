@@ -216,6 +216,31 @@ TEST_F(MenuSkinTest, ItemImagesComeFromTheMenusImageList) {
   const std::uint32_t a = OpaquePixel(checked.Pixel(1, 1)), b = OpaquePixel(checked.Pixel(2, 1));
   EXPECT_TRUE((a == face && b == light) || (a == light && b == face)) << std::hex << a << " " << b;
   EXPECT_EQ(OpaquePixel(checked.Pixel(0, 0)), PixelFromColour(GetSysColor(COLOR_3DDKSHADOW)) & 0xFFFFFF);
+
+  // Drawing the images leaves no handle behind; a freed list leaves its menu without images.
+  std::vector<long> before;
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) before.push_back(HandleCounter::Live(static_cast<THandleKind>(k)));
+  glyphBox(1, 7);
+  glyphBox(0, 0);
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) {
+    EXPECT_EQ(HandleCounter::Live(static_cast<THandleKind>(k)), before[static_cast<std::size_t>(k)]) << kHandleKindNames[k];
+  }
+  TMainMenu& menu = Find<TMainMenu>("MainMenu1");
+  delete &Find<TImageList>("MenuImages1");
+  EXPECT_EQ(menu.Images(), nullptr);
+  const TBitmap gone = glyphBox(0, 0);
+  ASSERT_EQ(gone.Width(), 16);
+  EXPECT_NE(OpaquePixel(gone.Pixel(3, 2)), 0x000080u);
+}
+
+// An image list takes the cells of a bitmap resource of the program.
+TEST(ImageListResourceTest, CellsOfAProgramBitmap) {
+  TImageList list(nullptr);
+  EXPECT_EQ(list.AddResource(L"MORVANEMENU"), 0);  // four 16 x 16 glyphs side by side
+  EXPECT_EQ(list.Count(), 4);
+  EXPECT_EQ(list.TransparentColour(), 0xFFFFFFu);
+  EXPECT_EQ(list.AddResource(L"NO SUCH BITMAP"), -1);
+  EXPECT_EQ(list.Count(), 4);
 }
 
 TEST_F(MenuSkinTest, PopupWindowBorderComesFromTheSkin) {
