@@ -2,6 +2,7 @@
 
 #include "runtime/bit_btn.h"
 #include "runtime/class_registry.h"
+#include "runtime/image_list.h"
 #include "runtime/menu_button.h"
 #include "runtime/panels.h"
 #include "runtime/scroll_bar.h"
@@ -19,6 +20,7 @@ void RegisterExtraControls() {
   RegisterComponentClass(TSpeedButton::StaticClass());
   RegisterComponentClass(TRzMenuButton::StaticClass());
   RegisterComponentClass(TScrollBar::StaticClass());
+  RegisterImageList();
 }
 
 }  // namespace varnelta

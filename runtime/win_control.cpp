@@ -489,6 +489,15 @@ void TWinControl::MouseForChildren(TMessage& m, bool& handled) {
 
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case WM_SYSCHAR:
+      // Alt plus a character goes to the form first (its menu bar's accelerators); a form that
+      // takes it keeps the system's menu mode out.
+      if (TCustomForm* form = ParentForm(); form && form->HandleAllocated() &&
+                                            form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) {
+        m.Result = 0;
+        return;
+      }
+      break;
     case WM_PAINT:
       if (IsOwnClass(defWndProc_)) {
         if (m.WParam) {

@@ -8,6 +8,7 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_menus.h"
 #include "skin/frame/frame_painter.h"
+#include "skin/frame/mdi_bar.h"
 #include "skin/frame/system_popup.h"
 
 namespace varnelta {
@@ -49,7 +50,9 @@ std::optional<std::size_t> TFrameInput::ObjectAt(LPARAM screenPoint) const {
 }
 
 void TFrameInput::Repaint(const std::vector<std::size_t>& objects) {
-  if (!objects.empty()) TFramePainter(frame_).PaintTitleBar(nullptr);
+  if (objects.empty()) return;
+  TFramePainter(frame_).PaintTitleBar(nullptr);
+  TMdiBar(frame_).RepaintButtons(objects);  // a maximised MDI child's buttons live in the menu bar
 }
 
 void TFrameInput::HitTest(TMessage& message) {

@@ -10,6 +10,7 @@
 #include "skin/data/win32/skin_manage.h"
 #include "skin/data/win32/skin_platform.h"
 #include "skin/frame/frame_painter.h"
+#include "skin/frame/mdi_bar.h"
 #include "skin/frame/menu_item_painter.h"
 #include "skin/frame/menu_layout.h"
 #include "skin/frame/win_skin_menu.h"
@@ -126,6 +127,13 @@ void TFrameMenus::MenuChanged() {
   TFramePainter(frame_).PaintFrame(nullptr);
 }
 
+void TFrameMenus::RebuildItems(HMENU handle) {
+  if (!frame_.FSkinMenu) return;
+  frame_.FSkinMenu->BuildItems(handle, frame_.FForm ? frame_.FForm->Menu() : nullptr, OldSystem());
+  frame_.FSkinMenu->UpdateItemsFromRuntime();
+  TFramePainter(frame_).PaintFrame(nullptr);
+}
+
 void TFrameMenus::Detach(bool windowLives) {
   if (Tracking().Frame == &frame_) {
     Tracking().Pending.reset();
@@ -149,6 +157,7 @@ void TFrameMenus::Detach(bool windowLives) {
 
 void TFrameMenus::PaintBar(HDC dc, const TRect& strip) {
   if (!frame_.FSkinMenu) return;
+  TMdiBar(frame_).Follow(Tracking().Frame == &frame_);
   frame_.FSkinMenu->PaintBar(dc, strip, frame_.FActive, RightToLeft());
 }
 
@@ -180,14 +189,15 @@ void TFrameMenus::DropDown(std::size_t first) {
     const std::size_t index = *next;
     next.reset();
     const TMenuBtn button = frame_.FSkinMenu->Items()[index];
-    PostMessageW(frame_.FHandle, WM_COMMAND, button.FCommand, 0);
+    // A maximised MDI child's system menu item has no command of its own.
+    if (!button.FIcon) PostMessageW(frame_.FHandle, WM_COMMAND, button.FCommand, 0);
     if (!button.FSubMenu) break;
     t.Frame = &frame_;
     t.Open = index;
     t.Pending.reset();
     RECT window{};
     GetWindowRect(frame_.FHandle, &window);
-    if (!Nt4()) frame_.FSkinMenu->SwitchToOwnerDraw(button.FSubMenu);
+    if (!Nt4() && !button.FIcon) frame_.FSkinMenu->SwitchToOwnerDraw(button.FSubMenu);
     frame_.FMenuTracking = true;
     SetItemState(index, frame::bsPressed);
     const bool rtl = RightToLeft();
@@ -204,9 +214,18 @@ void TFrameMenus::DropDown(std::size_t first) {
     {
       // The hook lives exactly as long as this tracking, whichever way it ends.
       t.Hook = THookHandle(WH_MSGFILTER, MenuFilterHook, GetCurrentThreadId());
-      if (button.FEnabled) {
-        TrackPopupMenu(button.FSubMenu, kTrackFlags | (rtl ? static_cast<UINT>(TPM_RIGHTALIGN) : 0u), x, y,
-                       0, frame_.FHandle, nullptr);
+      const UINT flags = kTrackFlags | (rtl ? static_cast<UINT>(TPM_RIGHTALIGN) : 0u);
+      if (button.FEnabled && button.FIcon) {
+        // The child's system menu: what is chosen is the child's command, not the frame's.
+        // It is tracked as a plain copy with the child's states: tracking a window's system menu
+        // itself would take its states from the frame window.
+        const HWND child = frame_.FSkinMenu->MdiChild();
+        HMENU copy = TMdiBar::CopySystemMenu(button.FSubMenu, !Nt4());
+        const auto chosen = static_cast<UINT>(TrackPopupMenu(copy, flags | TPM_RETURNCMD, x, y, 0, frame_.FHandle, nullptr));
+        DestroyMenu(copy);
+        if (chosen && IsWindow(child)) PostMessageW(child, WM_SYSCOMMAND, chosen, 0);
+      } else if (button.FEnabled) {
+        TrackPopupMenu(button.FSubMenu, flags, x, y, 0, frame_.FHandle, nullptr);
       }
       t.Hook.Reset();
     }
@@ -294,7 +313,9 @@ bool TFrameMenus::FilterMessage(MSG& msg) {
       }
       frame::TSwitchFacts facts;
       // A bar item that opens nothing (disabled) is passed over, so the keyboard stays in the menus.
-      for (const TMenuBtn& b : bar->Items()) facts.Eligible.push_back(b.Visible && b.FEnabled && !b.FCaption.empty());
+      for (const TMenuBtn& b : bar->Items()) {
+        facts.Eligible.push_back(b.Visible && b.FEnabled && (!b.FCaption.empty() || b.FIcon));
+      }
       facts.Open = static_cast<int>(*t.Open);
       facts.Key = key;
       facts.NothingSelected = selected < 0;

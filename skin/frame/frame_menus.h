@@ -22,6 +22,9 @@ class TFrameMenus {
   void Attach();
   // CM_MENUCHANGED after the default handling: the bar follows the window's new menu.
   void MenuChanged();
+  // An MDI frame's menu changed (a new menu, `handle`, or the last child gone, none): the bar
+  // is built again, items without text taking their runtime item's caption.
+  void RebuildItems(HMENU handle);
   // At detach: the menus get their own look back; a living window gets its menu bar back.
   void Detach(bool windowLives);
   // Messages the menus answer (mouse over the bar, 0x3518, owner-draw); false for the others.

@@ -12,6 +12,7 @@
 #include "skin/frame/caption_layout.h"
 #include "skin/frame/frame_codes.h"
 #include "skin/frame/frame_menus.h"
+#include "skin/frame/mdi_bar.h"
 #include "skin/frame/dpi_scale.h"
 #include "skin/frame/frame_pieces.h"
 #include "skin/frame/win32/picture_draw.h"
@@ -180,6 +181,7 @@ void TFramePainter::LayoutButtons() {
   window.Active = frame_.FActive;
   window.IsDialog = frame_.FIsDialog;
   window.BorderKind = frame_.FBorderKind;
+  window.MdiFrameWithMaximisedChild = frame_.FSkinMenu && TMdiBar(frame_).MaximisedChild();
   // A plain array: the extent reads a span of flags.
   const std::size_t count = std::min(frame_.FSysButtons.size(), objects.size());
   auto visible = std::make_unique<bool[]>(count + 1);

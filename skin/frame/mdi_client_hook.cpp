@@ -5,6 +5,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_types.h"
 #include "skin/data/win32/skin_manage.h"
+#include "skin/frame/frame_menus.h"
 #include "skin/frame/win_skin_form.h"
 
 namespace varnelta {
@@ -63,7 +64,15 @@ LRESULT TMdiClientHook::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         const bool maximised = ActiveChildMaximised(&hasActive);
         if (manager) manager->SetMDIChildMaximised(maximised);
         if (!hasActive && data) data->SetMenuUpdate(savedMenuUpdate_);
+        if (!hasActive) TFrameMenus(frame_).RebuildItems(nullptr);
       }
+      return result;
+    }
+    case WM_MDISETMENU: {
+      const LRESULT result = DefSubclassProc(client_, msg, wParam, lParam);
+      if (skinFrame && wParam) TFrameMenus(frame_).RebuildItems(GetMenu(frame_.Handle()));
+      // The frame's bar is the skinned one: the system's stays off the window.
+      if (skinFrame && GetMenu(frame_.Handle())) SetMenu(frame_.Handle(), nullptr);
       return result;
     }
     case WM_MDITILE:

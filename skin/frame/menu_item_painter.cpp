@@ -8,6 +8,7 @@
 
 #include "runtime/dib_section.h"
 #include "runtime/graphics.h"
+#include "runtime/image_list.h"
 #include "runtime/menu_handles.h"
 #include "runtime/win_handles.h"
 #include "skin/data/pixel_draw.h"
@@ -136,10 +137,27 @@ void DrawGlyph(HDC dc, const TMenuItemLook& look, const TRect& box) {
   for (int y = 0; y < gh; ++y) {
     for (int x = 0; x < gw; ++x) {
       const std::uint32_t colour = ColourFromPixel(look.Glyphs->Pixel(look.ImageIndex * look.GlyphWidth + x, y));
-      if ((colour & 0xFFFFFF) == TSkinData::kMenuImagesMask) continue;  // white is the background
+      if ((colour & 0xFFFFFF) == (look.GlyphMask & 0xFFFFFF)) continue;  // the background
       SetPixelV(dc, box.Left + x, box.Top + y, look.Enabled ? colour : shadow);
     }
   }
+}
+
+// The pressed look of a checked item's image box: button face and button highlight pixels in
+// a checkerboard.
+void FillDithered(HDC dc, const RECT& box) {
+  static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+  TBitmapHandle pattern(CreateBitmap(8, 8, 1, 1, kChecker));
+  TBrushHandle brush(pattern.Get() ? CreatePatternBrush(pattern.Get()) : nullptr);
+  if (!brush.Get()) {
+    FillRect(dc, &box, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    return;
+  }
+  const COLORREF text = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
+  const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+  FillRect(dc, &box, brush.Get());
+  SetTextColor(dc, text);
+  SetBkColor(dc, back);
 }
 
 void DrawCheckMark(HDC dc, const TRect& glyph, const RECT& r) {
@@ -169,7 +187,14 @@ TMenuItemLook LookOf(const TMenuItem& item) {
   look.Default = item.Default();
   look.ImageIndex = item.ImageIndex();
   if (item.Parent()) look.ParentMenu = static_cast<HMENU>(item.Parent()->Handle());
-  if (const TMenu* menu = item.GetParentMenu()) look.RightToLeft = menu->IsRightToLeft();
+  if (const TMenu* menu = item.GetParentMenu()) {
+    look.RightToLeft = menu->IsRightToLeft();
+    if (const auto* images = dynamic_cast<const TImageList*>(menu->Images()); images && images->Count() > 0) {
+      look.Glyphs = &images->Bitmap();
+      look.GlyphWidth = images->Width();
+      look.GlyphMask = ColourFromPixel(images->TransparentColour());
+    }
+  }
   return look;
 }
 
@@ -274,7 +299,7 @@ void DrawItemContent(const TMenuPaintContext& c, const TMenuItemLook& look, HDC 
   if (hasImage) {
     if (look.Checked) {
       RECT box{g.Glyph.Left, g.Glyph.Top, g.Glyph.Right, g.Glyph.Bottom};
-      FillRect(dc, &box, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+      FillDithered(dc, box);
       DrawEdge(dc, &box, BDR_SUNKENINNER, BF_RECT);
     }
     DrawGlyph(dc, look, g.Glyph);

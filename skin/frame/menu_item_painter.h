@@ -24,13 +24,15 @@ struct TMenuItemLook {
   bool Default = false;
   bool SpecialSeparator = true;  // "-" drawn from the skin's separator frame
   int ImageIndex = -1;
-  const TBitmap* Glyphs = nullptr;  // a strip of square glyphs (white is left out)
+  const TBitmap* Glyphs = nullptr;  // a strip of glyphs side by side, GlyphWidth wide each
   int GlyphWidth = 0;
+  COLORREF GlyphMask = TSkinData::kMenuImagesMask;  // the strip's background, left out
   HMENU ParentMenu = nullptr;
   bool RightToLeft = false;
 };
 
-// The look of a runtime item (its caption split at a tab into caption and shortcut).
+// The look of a runtime item (its caption split at a tab into caption and shortcut; its image
+// from its menu's image list).
 TMenuItemLook LookOf(const TMenuItem& item);
 // The look of any item of a system menu, by command (owner-drawn items keep their text).
 TMenuItemLook LookByCommand(HMENU menu, UINT command);

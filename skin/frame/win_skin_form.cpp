@@ -11,6 +11,7 @@
 #include "skin/frame/frame_menus.h"
 #include "skin/frame/win_skin_menu.h"
 #include "skin/frame/frame_painter.h"
+#include "skin/frame/frame_proc.h"
 #include "skin/frame/frame_sizer.h"
 #include "skin/frame/frame_pieces.h"
 #include "skin/frame/region_rects.h"
@@ -20,11 +21,6 @@ namespace varnelta {
 
 namespace {
 constexpr UINT_PTR kFrameSubclassId = 0x5346;  // "SF"
-// The runtime's control messages the frame reads.
-constexpr UINT kCmDialogChar = 0xB006;
-constexpr UINT kCmMenuChanged = 0xB031;
-// The window moved to a screen of another DPI (WM_DPICHANGED).
-constexpr UINT kDpiChanged = 0x02E0;
 
 // The desktop compositor draws its own frame around a window unless told not to; a skinned
 // window draws its frame itself.
@@ -81,7 +77,7 @@ void TWinSkinForm::AttachForm(TSkinData* data, TCustomForm* form) {
   AttachWindow(data);
   if (FSkinFrame && !formHooked_) {
     FOldFormWndProc = form->WindowProc;
-    form->WindowProc = [this](TMessage& message) { FormHook(message); };
+    form->WindowProc = [this](TMessage& message) { TFrameProc(*this).FormHook(message); };
     formHooked_ = true;
   }
   FSavedColor = form->Color();
@@ -237,10 +233,6 @@ void TWinSkinForm::ActivateFrame() {
   }
 }
 
-
-
-
-
 void TWinSkinForm::FitWindowToClient(bool useWindowClient) { TFrameSizer(*this).FitWindowToClient(useWindowClient); }
 void TWinSkinForm::ResizeRestored(int dw, int dh, bool keepCentre) { TFrameSizer(*this).ResizeRestored(dw, dh, keepCentre); }
 void TWinSkinForm::BuildRegion() { TFrameSizer(*this).BuildRegion(); }
@@ -257,8 +249,6 @@ void TWinSkinForm::SetSysMenuStyle(bool remove) {
   if (!remove && FSystemMenu) next |= WS_SYSMENU;
   if (next != style) SetWindowLongPtrW(FHandle, GWL_STYLE, next);
 }
-
-
 
 void TWinSkinForm::PaintFrame(HDC dc) { TFramePainter(*this).PaintFrame(dc); }
 
@@ -393,252 +383,12 @@ void TWinSkinForm::CallDefault(TMessage& message) {
   message.Result = DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
 }
 
-void TWinSkinForm::FormHook(TMessage& message) {
-  switch (message.Msg) {
-    case WM_SETTEXT:
-      if (IsWindowVisible(FHandle) && FState == fsRunning) {
-        // The default handling draws the system's caption at once: keep the window invisible
-        // to it, then draw the skinned one.
-        const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
-        SetWindowLongPtrW(FHandle, GWL_STYLE, style & ~WS_VISIBLE);
-        FOldFormWndProc(message);
-        SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) | WS_VISIBLE);
-        // A maximised MDI child's caption shows in its frame window's title.
-        if (Maximised() && manager_.MDIClient()) {
-          PostMessageW(manager_.MDIClient(), kMsgMDIChildMaximised, reinterpret_cast<WPARAM>(FHandle), 0);
-        }
-        if (Minimised()) {
-          PaintFrame();
-        } else {
-          SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
-        }
-        return;
-      }
-      FOldFormWndProc(message);
-      return;
-    case kMsgReloadSkin: ReskinFrame(); return;
-    case kMsgPaintSkinnedFrame:
-      if (message.LParam == kSkinMagic) {
-        if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
-        message.Result = kSkinMagic;
-        return;
-      }
-      break;
-    case kMsgIsSkinnedForm: message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1; return;
-    case kCmDialogChar:
-      // Alt plus a character opens the bar item with that accelerator.
-      FOldFormWndProc(message);
-      if (message.Result == 0 && GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
-          GetKeyState(VK_SHIFT) >= 0 && TFrameMenus(*this).OpenAccelItem(static_cast<wchar_t>(message.WParam))) {
-        message.Result = 1;
-      }
-      return;
-    default: break;
-  }
-  FOldFormWndProc(message);
-}
-
-void TWinSkinForm::SizeChanged(TMessage& message) {
-  CallDefault(message);
-  FShowState = frame::ShowStateFromSize(message.WParam, FShowState);
-  if (Minimised()) return;
-  if (MdiChild() && !(FShowState == frame::ssNormal && !manager_.MDIChildMaximised())) return;
-  if (FState == fsRunning || FState == fsReskinning) BuildRegion();
-}
-
-void TWinSkinForm::NcCalcSize(TMessage& message) {
-  CallDefault(message);
-  if (!message.WParam) {
-    message.Result = 0;
-    return;
-  }
-  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
-  if ((MdiChild() && (Maximised() || Minimised())) || FBorderKind == frame::bkNone) {
-    params->rgrc[1] = params->rgrc[0];
-    message.Result = WVR_VALIDRECTS;
-    return;
-  }
-  const WINDOWPOS* pos = params->lppos;
-  const TRect window = pos ? TRect{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy}
-                           : TRect{params->rgrc[0].left, params->rgrc[0].top, params->rgrc[0].right,
-                                   params->rgrc[0].bottom};
-  const TRect client = frame::NcCalcClientRect(window, FMetrics);
-  params->rgrc[0] = {client.Left, client.Top, client.Right, client.Bottom};
-  params->rgrc[1] = params->rgrc[0];
-  message.Result = WVR_VALIDRECTS;
-}
-
-void TWinSkinForm::NcActivate(TMessage& message) {
-  FActive = LOBYTE(message.WParam) != 0;
-  if (FHoverTimer) FHoverTimer->SetEnabled(FActive);
-  if (FMdiClient) SendMessageW(FMdiClient->Client(), WM_NCACTIVATE, message.WParam, 0);
-  if (MdiChild()) CallDefault(message);
-  if (!(MdiChild() && Maximised())) PaintFrame();
-  message.Result = 1;
-}
-
-void TWinSkinForm::Dispatch(TMessage& message) {
-  // Stage 1: always.
-  switch (message.Msg) {
-    case WM_NCPAINT:
-      if (FState == fsAttached) {
-        message.Result = 0;
-        return;
-      }
-      break;
-    case WM_NCACTIVATE:
-      if (FState == fsAttached && !MdiChild()) {
-        message.Result = 0;
-        return;
-      }
-      break;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-      CallDefault(message);
-      if (!FForm) {
-        SetBkMode(reinterpret_cast<HDC>(message.WParam), TRANSPARENT);
-        if (message.Msg == WM_CTLCOLORSTATIC) message.Result = reinterpret_cast<LRESULT>(TFramePainter(*this).FaceBrush());
-      }
-      return;
-    case WM_ERASEBKGND:
-      if (!FForm && FSkinData) {
-        RECT client{};
-        GetClientRect(FHandle, &client);
-        FillRect(reinterpret_cast<HDC>(message.WParam), &client, TFramePainter(*this).FaceBrush());
-        message.Result = 1;
-        return;
-      }
-      CallDefault(message);
-      return;
-    case WM_NCDESTROY:
-      FState = fsDestroying;
-      DetachFrame(false);
-      message.Result = DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
-      FState = fsWindowDestroyed;
-      return;
-    case 0x00AE:  // the system's own caption painting of newer systems
-    case 0x00AF:
-      if (FSkinFrame) {
-        message.Result = 0;
-        return;
-      }
-      break;
-    case WM_INITMENUPOPUP:
-      manager_.SetMenuKind(reinterpret_cast<HMENU>(message.WParam) == FSystemMenu ? kMenuKindSystem : kMenuKindBar);
-      CallDefault(message);
-      return;
-    case kMsgStartSkin: ActivateFrame(); return;
-    case kMsgIsSkinned:
-      message.Result = 1;
-      PostMessageW(FHandle, kMsgControlNotify, 0, kSkinMagic);
-      return;
-    case kMsgRepaintFrame:
-      if (FSkinFrame) {
-        PaintFrame();
-        return;
-      }
-      break;
-    case kMsgReloadSkin:
-      if (!FForm) {
-        ReskinFrame();
-        return;
-      }
-      break;
-    case kMsgReskinControl: ReskinControl(); return;
-    default: break;
-  }
-  if (!FSkinFrame) {
-    CallDefault(message);
-    return;
-  }
-  // Stage 2: the frame's own messages of a top-level window.
-  if (!MdiChild() && FIsChild) {
-    CallDefault(message);
-    return;
-  }
-  if (Stage2(message)) return;
-  // Stage 3: only once started, and not for a maximised MDI child.
-  if (FState == fsAttached || (MdiChild() && Maximised())) {
-    CallDefault(message);
-    return;
-  }
-  Stage3(message);
-}
-
-bool TWinSkinForm::Stage2(TMessage& message) {
-  TFrameInput input(*this);
-  switch (message.Msg) {
-    case WM_COMMAND: input.Command(message); return true;
-    case WM_WINDOWPOSCHANGED:
-      ReadShowState();
-      CallDefault(message);
-      return true;
-    case WM_SIZE: SizeChanged(message); return false;
-    case WM_ACTIVATE:
-      FActive = LOWORD(message.WParam) != WA_INACTIVE;
-      return false;
-    case WM_GETMINMAXINFO:
-      CallDefault(message);
-      ReadShowState();
-      return true;
-    case WM_SETICON:
-      CallDefault(message);
-      ReloadIcon();
-      return true;
-    case WM_SYSCOMMAND: input.SysCommand(message); return true;
-    case WM_SYSKEYDOWN: input.SysKeyDown(message); return true;
-    case kDpiChanged:
-      CallDefault(message);
-      FDpi = HIWORD(message.WParam);
-      ComputeMetrics();
-      FRegionSize = {};
-      FitWindowToClient(true);
-      BuildRegion();
-      return true;
-    case kCmMenuChanged:
-      if (FSkinData) FSkinData->SetNCPaintEnabled(false);
-      CallDefault(message);
-      if (FSkinData) FSkinData->SetNCPaintEnabled(true);
-      TFrameMenus(*this).MenuChanged();
-      return true;
-    default: return false;
-  }
-}
-
-void TWinSkinForm::Stage3(TMessage& message) {
-  if (TFrameMenus(*this).Message(message)) return;
-  TFrameInput input(*this);
-  switch (message.Msg) {
-    case WM_NCACTIVATE: NcActivate(message); return;
-    case WM_SIZE: BuildRegion(); return;  // already passed on in stage 2
-    case WM_NCCALCSIZE: NcCalcSize(message); return;
-    case WM_NCHITTEST: input.HitTest(message); return;
-    case WM_NCMOUSEMOVE: input.MouseMove(message); return;
-    case WM_NCLBUTTONDOWN: input.ButtonDown(message); return;
-    case WM_NCLBUTTONUP: input.ButtonUp(message); return;
-    case WM_NCLBUTTONDBLCLK: input.DoubleClick(message); return;
-    case WM_NCRBUTTONDOWN: input.RightButtonDown(message); return;
-    case WM_NCPAINT:
-      SetSysMenuStyle(true);
-      if (!FSkinData || FSkinData->NCPaintEnabled()) {
-        if ((MdiChild() && Maximised()) || FBorderKind == frame::bkNone) {
-          CallDefault(message);
-          return;
-        }
-        PaintFrame();
-      }
-      message.Result = 0;
-      return;
-    default: CallDefault(message); return;
-  }
-}
-
 LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR self) {
   auto* frame = reinterpret_cast<TWinSkinForm*>(self);
   TMessage message{msg, wParam, lParam, 0};
   ++frame->busy_;
-  frame->Dispatch(message);
+  TFrameProc(*frame).Dispatch(message);
   --frame->busy_;
   return message.Result;
 }

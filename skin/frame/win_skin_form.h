@@ -35,6 +35,8 @@ class TFramePainter;
 class TFrameInput;
 class TFrameSizer;
 class TFrameMenus;
+class TFrameProc;
+class TMdiBar;
 class TWinSkinMenu;
 
 // Lifecycle states.
@@ -107,12 +109,10 @@ class TWinSkinForm : public TComponent {
   friend class TFrameInput;
   friend class TFrameSizer;
   friend class TFrameMenus;
+  friend class TFrameProc;
+  friend class TMdiBar;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
-  void Dispatch(TMessage& message);
-  bool Stage2(TMessage& message);
-  void Stage3(TMessage& message);
-  void FormHook(TMessage& message);
   void CallDefault(TMessage& message);
   void ReleaseControls();
   void RemoveSubclass();
@@ -126,9 +126,6 @@ class TWinSkinForm : public TComponent {
   void BuildRegion();
   void RemoveRegion(bool redraw);
   void ReloadIcon();
-  void SizeChanged(TMessage& message);
-  void NcCalcSize(TMessage& message);
-  void NcActivate(TMessage& message);
   void SetCompositionFrame(bool skinned);
   frame::TWindowFacts WindowFacts() const;
   bool Maximised() const { return FShowState == frame::ssMaximized; }

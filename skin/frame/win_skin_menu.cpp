@@ -55,7 +55,7 @@ void TMenuBtn::Paint(HDC dc, TWinSkinMenu& bar) const {
     FrameRect(dc, &r, brush.Get());
   }
   TSelectObject font(dc, bar.Font());
-  bar.DrawCentredCaption(dc, FCaption, Bounds, FEnabled);
+  bar.DrawItemFace(dc, *this);
 }
 
 TWinSkinMenu::TWinSkinMenu(HWND window, TSkinData* data) : FWindow(window), FSkinData(data), FFont(CreateMenuFont()) {}
@@ -81,6 +81,7 @@ void TWinSkinMenu::BuildItems(HMENU handle, TMenu* menu, bool fromRuntimeItems) 
       FItems.push_back(button);
     }
   } else {
+    StripMdiAdditions();
     const int count = GetMenuItemCount(FMenuHandle);
     for (int i = 0; i < count; ++i) {
       wchar_t text[kCaptionChars] = {};
@@ -109,13 +110,48 @@ void TWinSkinMenu::BuildItems(HMENU handle, TMenu* menu, bool fromRuntimeItems) 
     }
   }
   if (GetMenu(FWindow)) SetMenu(FWindow, nullptr);
+  // The new items follow a maximised MDI child as the old ones did.
+  const HWND child = FMdiChild;
+  FMdiChild = nullptr;
+  SetMdiChild(child);
+}
+
+void TWinSkinMenu::StripMdiAdditions() {
+  for (int i = GetMenuItemCount(FMenuHandle) - 1; i >= 0; --i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_BITMAP | MIIM_STRING;
+    if (!GetMenuItemInfoW(FMenuHandle, static_cast<UINT>(i), TRUE, &info)) continue;
+    const bool picture = (info.fType & MFT_BITMAP) || info.hbmpItem;
+    if (!picture || info.cch > 0) continue;
+    const bool controls = !info.hSubMenu && (info.wID == SC_MINIMIZE || info.wID == SC_RESTORE || info.wID == SC_CLOSE);
+    const bool systemMenu = info.hSubMenu && i == 0;
+    if (controls || systemMenu) RemoveMenu(FMenuHandle, static_cast<UINT>(i), MF_BYPOSITION);
+  }
+}
+
+void TWinSkinMenu::SetMdiChild(HWND child) {
+  if (child == FMdiChild) return;
+  std::erase_if(FItems, [](const TMenuBtn& b) { return b.FIcon != nullptr; });
+  FMdiChild = child;
+  if (!child) return;
+  TMenuBtn button;
+  button.FIndex = -1;
+  button.Visible = true;
+  button.FSubMenu = GetSystemMenu(child, FALSE);
+  auto icon = reinterpret_cast<HICON>(SendMessageW(child, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICON));
+  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);  // shared: never destroyed
+  button.FIcon = icon;
+  FItems.insert(FItems.begin(), button);
 }
 
 void TWinSkinMenu::UpdateItemsFromRuntime() {
   if (!FMenu) return;
   for (TMenuBtn& button : FItems) {
-    if (!button.FCaption.empty()) continue;
-    if (button.FIndex < FMenu->Items()->Count()) {
+    if (!button.FCaption.empty() || button.FIcon) continue;
+    if (button.FIndex >= 0 && button.FIndex < FMenu->Items()->Count()) {
       TMenuItem* item = FMenu->Items()->Items(button.FIndex);
       button.FCaption = item->Caption();
       button.FEnabled = item->Enabled();
@@ -131,7 +167,9 @@ std::vector<int> TWinSkinMenu::MeasureItems(HDC dc) const {
   std::vector<int> widths;
   for (const TMenuBtn& button : FItems) {
     RECT r{0, 0, 0, 0};
-    if (!button.FCaption.empty()) {
+    if (button.FIcon) {
+      r.right = GetSystemMetrics(SM_CXSMICON);
+    } else if (!button.FCaption.empty()) {
       DrawTextW(dc, button.FCaption.c_str(), static_cast<int>(button.FCaption.size()), &r, DT_CALCRECT | DT_NOCLIP);
     }
     widths.push_back(r.right - r.left);
@@ -152,6 +190,9 @@ void TWinSkinMenu::LayoutBar(const TRect& strip, bool rightToLeft) {
     facts.MarginRight = ScalePixel(element->Margins.Right, dpi);
   }
   facts.RightToLeft = rightToLeft;
+  for (const TBarButton& b : FChildButtons) {
+    facts.ChildButtonsLeft = facts.ChildButtonsLeft ? std::min(*facts.ChildButtonsLeft, b.Bounds.Left) : b.Bounds.Left;
+  }
   for (std::size_t i = 0; i < FItems.size(); ++i) facts.Items.push_back({FItems[i].Visible, widths[i]});
   const frame::TBarLayout layout = frame::LayoutMenuBar(facts);
   for (std::size_t i = 0; i < FItems.size(); ++i) FItems[i].Bounds = layout.Cells[i];
@@ -168,6 +209,28 @@ void TWinSkinMenu::DrawCentredCaption(HDC dc, const std::wstring& caption, const
   const TRect box = frame::CentreInCell(cell, measured.right - measured.left, measured.bottom - measured.top);
   RECT r{box.Left, box.Top, box.Right, box.Bottom};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, kCentreDraw);
+}
+
+void TWinSkinMenu::DrawItemFace(HDC dc, const TMenuBtn& button) const {
+  if (!button.FIcon) {
+    DrawCentredCaption(dc, button.FCaption, button.Bounds, button.FEnabled);
+    return;
+  }
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  const TRect& cell = button.Bounds;
+  DrawIconEx(dc, cell.Left + (cell.Width() - size) / 2, cell.Top + (cell.Height() - size) / 2, button.FIcon, size, size,
+             0, nullptr, DI_NORMAL);
+}
+
+void TWinSkinMenu::PaintChildButton(HDC dc, const TBarButton& button) const {
+  if (!button.Image || button.Image->Empty() || button.Bounds.IsEmpty()) return;
+  const TRect& b = button.Bounds;
+  if (!FBarBackground.Empty()) {
+    TMemoryDC source(dc);
+    TSelectObject keep(source.Get(), FBarBackground.Handle());
+    BitBlt(dc, b.Left, b.Top, b.Width(), b.Height(), source.Get(), b.Left - FBarRect.Left, b.Top - FBarRect.Top, SRCCOPY);
+  }
+  gdi::DrawFrameCell(dc, b, *button.Image, true, button.FrameCount, button.Frame);
 }
 
 void TWinSkinMenu::PaintBar(HDC dc, const TRect& strip, bool active, bool rightToLeft) {
@@ -211,7 +274,10 @@ void TWinSkinMenu::PaintBar(HDC dc, const TRect& strip, bool active, bool rightT
         RECT r{button.Bounds.Left, button.Bounds.Top, button.Bounds.Right, button.Bounds.Bottom};
         FrameRect(paint.Get(), &r, brush.Get());
       }
-      DrawCentredCaption(paint.Get(), button.FCaption, button.Bounds, button.FEnabled);
+      DrawItemFace(paint.Get(), button);
+    }
+    for (const TBarButton& b : FChildButtons) {
+      if (b.Image && !b.Image->Empty()) gdi::DrawFrameCell(paint.Get(), b.Bounds, *b.Image, true, b.FrameCount, b.Frame);
     }
     SetViewportOrgEx(paint.Get(), 0, 0, nullptr);
     BitBlt(dc, strip.Left, strip.Top, width, height, paint.Get(), 0, 0, SRCCOPY);
@@ -224,7 +290,7 @@ std::optional<std::size_t> TWinSkinMenu::ItemAt(TPoint p) const {
   std::vector<bool> captions;
   for (const TMenuBtn& button : FItems) {
     cells.push_back(button.Visible ? button.Bounds : TRect{});
-    captions.push_back(!button.FCaption.empty());
+    captions.push_back(!button.FCaption.empty() || button.FIcon);
   }
   return frame::BarItemAt(cells, captions, p);
 }

@@ -29,9 +29,20 @@ class TMenuBtn : public frame::TNcObject {
   bool FEnabled = true;
   HMENU FSubMenu = nullptr;
   UINT FCommand = 0;
+  // A maximised MDI child's system menu item shows the child's icon instead of a caption.
+  HICON FIcon = nullptr;
 
   // Repaints the item's cell over the kept bar background, framed when hot or pressed.
   void Paint(HDC dc, TWinSkinMenu& bar) const;
+};
+
+// A maximised MDI child's control button, drawn in the bar: frame `Frame` of `FrameCount` of
+// `Image`, magenta left out, at `Bounds` (window coordinates).
+struct TBarButton {
+  TRect Bounds;
+  const TBitmap* Image = nullptr;
+  int FrameCount = 1;
+  int Frame = 1;
 };
 
 class TWinSkinMenu {
@@ -46,6 +57,13 @@ class TWinSkinMenu {
   void BuildItems(HMENU handle, TMenu* menu, bool fromRuntimeItems);
   // The MDI variant: items without text take caption, state and command from the runtime menu.
   void UpdateItemsFromRuntime();
+  // A maximised MDI child shown in the frame: its system menu becomes the first item (none
+  // takes it away again), and its control buttons are drawn at the bar's right end.
+  void SetMdiChild(HWND child);
+  HWND MdiChild() const { return FMdiChild; }
+  void SetChildButtons(std::vector<TBarButton> buttons) { FChildButtons = std::move(buttons); }
+  // Draws child button `button` (over the kept bar background) into the window DC.
+  void PaintChildButton(HDC dc, const TBarButton& button) const;
   // Paints the strip (window coordinates) into `dc`.
   void PaintBar(HDC dc, const TRect& strip, bool active, bool rightToLeft);
   // Places the items as PaintBar would, without painting.
@@ -71,9 +89,14 @@ class TWinSkinMenu {
   bool Painting() const { return FPainting; }
   // Draws a caption centred in `cell` (the 0x561 measure, the 0x61 draw).
   void DrawCentredCaption(HDC dc, const std::wstring& caption, const TRect& cell, bool enabled) const;
+  // An item's caption, or its icon centred in its cell.
+  void DrawItemFace(HDC dc, const TMenuBtn& button) const;
 
  private:
   std::vector<int> MeasureItems(HDC dc) const;
+  // Takes out of the menu the items the system adds for a maximised MDI child (its system menu
+  // and its control buttons as pictures), which the bar shows itself.
+  void StripMdiAdditions();
 
   HWND FWindow;
   TSkinData* FSkinData;
@@ -84,6 +107,8 @@ class TWinSkinMenu {
   TDibSection FBarBackground;
   TFontHandle FFont;
   bool FPainting = false;
+  HWND FMdiChild = nullptr;
+  std::vector<TBarButton> FChildButtons;
   struct TSavedType {
     HMENU Menu;
     UINT Position;

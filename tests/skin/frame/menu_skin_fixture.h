@@ -21,6 +21,7 @@
 #include "runtime/application.h"
 #include "runtime/form_reader.h"
 #include "runtime/handle_count.h"
+#include "runtime/image_list.h"
 #include "runtime/menu_handles.h"
 #include "runtime/menus.h"
 #include "skin/data/skin_types.h"

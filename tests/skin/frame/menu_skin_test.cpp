@@ -2,6 +2,9 @@
 // two popup menus) beside the skinned main window: the bar, tracking by mouse message and
 // keyboard (the modal menu loop is driven from a timer that fires inside it), the popup
 // window's border, the owner-drawn items, the system menu, unskinning, and handles.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "tests/skin/frame/menu_skin_fixture.h"
 
 namespace varnelta::testing_menus {
@@ -108,6 +111,42 @@ TEST_F(MenuSkinTest, KeyboardOpensByAcceleratorAndF10) {
   EXPECT_EQ(seen, std::optional<std::size_t>(0));
 }
 
+// Alt plus a letter typed in a control reaches the form as CM_DIALOGCHAR, which opens the bar
+// item; the system's menu mode (SC_KEYMENU) is never asked.
+int g_keyMenus = 0;
+LRESULT CALLBACK CountKeyMenus(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) ++g_keyMenus;
+  return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+TEST_F(MenuSkinTest, AltLetterInAControlOpensTheBarItemThroughDialogChar) {
+  const HWND memo = Find<TMemo>("Memo1").Handle();
+  ASSERT_TRUE(SetWindowSubclass(page->Handle(), CountKeyMenus, 1, 0));
+  g_keyMenus = 0;
+  std::vector<WPARAM> dialogChars;
+  page->SetMessageHandler(CM_DIALOGCHAR, [&](TMessage& m) {
+    dialogChars.push_back(m.WParam);
+    m.Result = 0;  // the form itself knows no such key: the skinned bar decides
+  });
+  std::optional<std::size_t> seen;
+  {
+    TLoopDriver driver([&] {
+      HWND menu = VisibleMenuWindow();
+      if (!menu || !TFrameMenus::OpenItem()) return false;
+      seen = TFrameMenus::OpenItem();
+      Key(menu, VK_ESCAPE);
+      return true;
+    });
+    SendMessageW(memo, WM_SYSCHAR, L'f', LPARAM{1} << 29);  // Alt+F, as the keyboard gives it
+  }
+  PumpPending();
+  RemoveWindowSubclass(page->Handle(), CountKeyMenus, 1);
+  page->SetMessageHandler(CM_DIALOGCHAR, nullptr);
+  EXPECT_EQ(seen, std::optional<std::size_t>(0));  // "文件(&F)"
+  EXPECT_EQ(dialogChars, std::vector<WPARAM>{L'f'});
+  EXPECT_EQ(g_keyMenus, 0);
+}
+
 TEST_F(MenuSkinTest, DisabledBarItemPostsItsCommandButOpensNothing) {
   std::vector<WPARAM> commands;
   page->SetMessageHandler(WM_COMMAND, [&](TMessage& m) { commands.push_back(m.WParam); });
@@ -140,6 +179,68 @@ TEST_F(MenuSkinTest, DropDownItemsAreOwnerDrawnWithTextStillReadable) {
   PumpPending();
   EXPECT_TRUE(type & MFT_OWNERDRAW);
   EXPECT_EQ(text, L"新建(&N)\tCtrl+N");
+}
+
+// Items with an image index show that image of their menu's image list in the glyph box (its
+// transparent colour left out); a checked one shows it on a dithered, sunken box.
+TEST_F(MenuSkinTest, ItemImagesComeFromTheMenusImageList) {
+  ASSERT_EQ(Find<TImageList>("MenuImages1").Count(), 2);
+  const int margin = MenuItemMarginLeft({frame->SkinData(), manager, frame->Dpi()});
+  // The glyph box's pixels of item `position` of bar item `index`'s drop-down.
+  auto glyphBox = [&](std::size_t index, UINT position) {
+    TBitmap box;
+    int ticks = 0;
+    OpenByMessage(index, [&] {
+      HWND menu = VisibleMenuWindow();
+      if (!menu || ++ticks < 4) return false;
+      RECT window{}, item{};
+      GetWindowRect(menu, &window);
+      GetMenuItemRect(nullptr, Bar().Items()[index].FSubMenu, position, &item);  // the menu window's own
+      box = ScreenPixels(menu).Copy(item.left - window.left + 1 + margin, item.top - window.top + 1, 16, 16);
+      Key(menu, VK_ESCAPE);
+      return true;
+    });
+    PumpPending();
+    return box;
+  };
+  const TBitmap plain = glyphBox(0, 0);  // "新建(&N)", image 0: a navy frame filled white
+  ASSERT_EQ(plain.Width(), 16);
+  EXPECT_EQ(OpaquePixel(plain.Pixel(3, 2)), 0x000080u);
+  EXPECT_EQ(OpaquePixel(plain.Pixel(7, 7)), 0xFFFFFFu);
+  EXPECT_NE(OpaquePixel(plain.Pixel(0, 0)), 0xC0C0C0u);  // the list's transparent colour
+  const TBitmap checked = glyphBox(1, 7);  // "Show marks", checked, image 1: a red diamond
+  ASSERT_EQ(checked.Width(), 16);
+  EXPECT_EQ(OpaquePixel(checked.Pixel(7, 7)), 0xE02020u);
+  const std::uint32_t face = PixelFromColour(GetSysColor(COLOR_BTNFACE)) & 0xFFFFFF;
+  const std::uint32_t light = PixelFromColour(GetSysColor(COLOR_BTNHIGHLIGHT)) & 0xFFFFFF;
+  const std::uint32_t a = OpaquePixel(checked.Pixel(1, 1)), b = OpaquePixel(checked.Pixel(2, 1));
+  EXPECT_TRUE((a == face && b == light) || (a == light && b == face)) << std::hex << a << " " << b;
+  EXPECT_EQ(OpaquePixel(checked.Pixel(0, 0)), PixelFromColour(GetSysColor(COLOR_3DDKSHADOW)) & 0xFFFFFF);
+
+  // Drawing the images leaves no handle behind; a freed list leaves its menu without images.
+  std::vector<long> before;
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) before.push_back(HandleCounter::Live(static_cast<THandleKind>(k)));
+  glyphBox(1, 7);
+  glyphBox(0, 0);
+  for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k) {
+    EXPECT_EQ(HandleCounter::Live(static_cast<THandleKind>(k)), before[static_cast<std::size_t>(k)]) << kHandleKindNames[k];
+  }
+  TMainMenu& menu = Find<TMainMenu>("MainMenu1");
+  delete &Find<TImageList>("MenuImages1");
+  EXPECT_EQ(menu.Images(), nullptr);
+  const TBitmap gone = glyphBox(0, 0);
+  ASSERT_EQ(gone.Width(), 16);
+  EXPECT_NE(OpaquePixel(gone.Pixel(3, 2)), 0x000080u);
+}
+
+// An image list takes the cells of a bitmap resource of the program.
+TEST(ImageListResourceTest, CellsOfAProgramBitmap) {
+  TImageList list(nullptr);
+  EXPECT_EQ(list.AddResource(L"MORVANEMENU"), 0);  // four 16 x 16 glyphs side by side
+  EXPECT_EQ(list.Count(), 4);
+  EXPECT_EQ(list.TransparentColour(), 0xFFFFFFu);
+  EXPECT_EQ(list.AddResource(L"NO SUCH BITMAP"), -1);
+  EXPECT_EQ(list.Count(), 4);
 }
 
 TEST_F(MenuSkinTest, PopupWindowBorderComesFromTheSkin) {
