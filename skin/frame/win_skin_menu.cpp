@@ -152,6 +152,7 @@ void TWinSkinMenu::LayoutBar(const TRect& strip, bool rightToLeft) {
     facts.MarginRight = ScalePixel(element->Margins.Right, dpi);
   }
   facts.RightToLeft = rightToLeft;
+  facts.Dpi = dpi;
   for (std::size_t i = 0; i < FItems.size(); ++i) facts.Items.push_back({FItems[i].Visible, widths[i]});
   const frame::TBarLayout layout = frame::LayoutMenuBar(facts);
   for (std::size_t i = 0; i < FItems.size(); ++i) FItems[i].Bounds = layout.Cells[i];
