@@ -253,18 +253,16 @@ TEST_F(MenuSkinChild, At144Dpi) {
     EXPECT_EQ(b.Bounds.Width(), r.right + 15);
   }
 
-  UseTellingMenuItemPicture(*main->SkinData1);
   HMENU drop = Bar().Items()[1].FSubMenu;  // 撤销, -, 剪切, 复制, 粘贴, -, 自动换行 (checked), Show marks
-  const char* shots = std::getenv("VARNELTA_MENU_SHOTS");  // a picture to look at, on request
-  const TCapture c = OpenAndCapture([this](std::function<bool()> step) { OpenByMessage(1, std::move(step)); }, drop,
-                                    [&](HWND) {
-                                      if (!shots) return;
-                                      RECT w{};
-                                      GetWindowRect(page->Handle(), &w);
-                                      w.right += 200;
-                                      w.bottom += 200;
-                                      DesktopPixels(w).SaveToFile(std::string(shots) + "/dpi144_dropdown.bmp");
-                                    });
+  const TOpener open = [this](std::function<bool()> step) { OpenByMessage(1, std::move(step)); };
+  if (const char* shots = std::getenv("VARNELTA_MENU_SHOTS")) {  // a picture to look at, on request
+    OpenAndCapture(open, drop, [&](HWND) {
+      // The drop-down lies inside the window here.
+      ScreenPixels(page->Handle()).SaveToFile(std::string(shots) + "/dpi144_dropdown.bmp");
+    });
+  }
+  UseTellingMenuItemPicture(*main->SkinData1);
+  const TCapture c = OpenAndCapture(open, drop);
   ASSERT_EQ(c.Items.size(), 8u);
   const TItemPixels text(c, 2);
   const TItemPixels line(c, 1);
