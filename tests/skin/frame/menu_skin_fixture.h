@@ -110,17 +110,6 @@ inline TBitmap PrintWindowPixels(HWND window) {
   return dib.ToBitmap();
 }
 
-// What the screen shows of a rectangle.
-inline TBitmap DesktopPixels(const RECT& r) {
-  TDibSection dib(r.right - r.left, r.bottom - r.top);
-  TMemoryDC dc(nullptr);
-  TSelectObject keep(dc.Get(), dib.Handle());
-  TWindowDC screen(nullptr);
-  BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
-  GdiFlush();
-  return dib.ToBitmap();
-}
-
 // What the screen shows of a window.
 inline TBitmap ScreenPixels(HWND window) {
   RECT r{};
