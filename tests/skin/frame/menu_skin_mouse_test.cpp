@@ -31,7 +31,16 @@ POINT CentreOf(HWND window, const TRect& cell) {
   return {w.left + (cell.Left + cell.Right) / 2, w.top + (cell.Top + cell.Bottom) / 2};
 }
 
+// Puts the pointer in the screen's bottom right corner (over no window of the tests) at the end.
+struct TPointerParked {
+  TPointerParked() = default;
+  TPointerParked(const TPointerParked&) = delete;
+  TPointerParked& operator=(const TPointerParked&) = delete;
+  ~TPointerParked() { MovePointer({GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1}); }
+};
+
 TEST_F(MenuSkinTest, RealMouseHoversLeavesAndSwitchesDropDowns) {
+  const TPointerParked parked;
   HWND window = page->Handle();
   auto state = [&](std::size_t i) { return Bar().Items()[i].ButtonState; };
   // Over the first item: it turns hot.
