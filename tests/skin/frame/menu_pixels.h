@@ -11,7 +11,6 @@
 
 namespace varnelta::testing_menus {
 
-
 constexpr int kFrameWidth = 24;
 constexpr int kFrameHeight = 20;
 constexpr int kFrames = 5;
@@ -50,7 +49,7 @@ inline void UseTellingMenuItemPicture(TSkinData& data) {
 }
 
 struct TCapture {
-  TBitmap Pixels;       // the menu window as the screen shows it
+  TBitmap Pixels;           // the menu window as the screen shows it
   std::vector<RECT> Items;  // each item's rectangle in the picture
 };
 
@@ -168,8 +167,9 @@ inline TCheckMark SystemCheckMark() {
 
 inline COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
-// Opens drop-down `index` and captures it once its first item is selected; `more` may capture
-// again after changing something (it gets the menu window).
+// Opens a drop-down (through `open`, which runs the step inside the menu loop) and captures it
+// once its first item is selected; `more` may capture again after changing something (it gets
+// the menu window).
 using TOpener = std::function<void(std::function<bool()>)>;
 inline TCapture OpenAndCapture(const TOpener& open, HMENU drop, const std::function<void(HWND)>& more = nullptr) {
   TCapture capture;
