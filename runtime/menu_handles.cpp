@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/form.h"
+#include "runtime/layout.h"
 #include "runtime/win_handles.h"
 
 namespace varnelta {
@@ -108,7 +109,8 @@ bool MeasureMenuItem(TComponent& owner, MEASUREITEMSTRUCT& measure) {
   TMenuItem* item = ItemOf(owner, measure.itemID, measure.itemData);
   if (!item) return false;
   int width = 0;
-  int height = item->IsLine() ? 8 : GetSystemMetrics(SM_CYMENU);
+  // A separator is 8 pixels at 96 DPI; an item with text the system's menu height.
+  int height = item->IsLine() ? ScaleForDpi(8, Screen().PixelsPerInch()) : GetSystemMetrics(SM_CYMENU);
   if (!item->IsLine()) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;

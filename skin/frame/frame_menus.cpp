@@ -364,8 +364,14 @@ bool TFrameMenus::Message(TMessage& message) {
       const auto item = frame_.FSkinMenu->ItemAt(ScreenToWindow(screen));
       if (!frame_.FActive || Tracking().Frame) return false;
       SetItemState(item, frame::bsHot);
+      // No further non-client move arrives once the mouse is in the client area or outside the
+      // window: the leave message takes the hot frame away then.
+      if (item) TrackMouseLeave(frame_.FHandle, true);
       return false;  // the title buttons see the move too
     }
+    case WM_NCMOUSELEAVE:
+      if (!Tracking().Frame) SetItemState(std::nullopt, frame::bsNone);
+      return false;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
       const POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};

@@ -350,12 +350,12 @@ void MeasureMainMenuItem(const TMenuPaintContext& c, TMenuItem& item, int& width
   if (item.Owner()) MeasureMenuItem(*item.Owner(), measure);
   item.OnMeasureItem = std::move(own);
   const TMenu* menu = item.GetParentMenu();
-  width = frame::MainMenuItemWidth(static_cast<int>(measure.itemWidth), MenuItemMarginLeft(c), menu && menu->Images());
+  width = frame::MainMenuItemWidth(static_cast<int>(measure.itemWidth), MenuItemMarginLeft(c), menu && menu->Images(), c.Dpi);
   height = static_cast<int>(measure.itemHeight);
 }
 
 void MeasurePopupMenuItem(const TMenuPaintContext& c, bool hasImages, int& width, int& /*height*/) {
-  width = frame::PopupMenuItemWidth(width, MenuItemMarginLeft(c), hasImages);
+  width = frame::PopupMenuItemWidth(width, MenuItemMarginLeft(c), hasImages, c.Dpi);
 }
 
 void MeasurePlainMenuItem(const TMenuPaintContext& c, const std::wstring& text, UINT& width, UINT& height) {
@@ -366,7 +366,7 @@ void MeasurePlainMenuItem(const TMenuPaintContext& c, const std::wstring& text, 
   if (!text.empty()) DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
   const bool win9x = !RecordedVersion().IsNT;
   const frame::TPlainMeasure m = frame::PlainMenuItemMeasure(r.right - r.left, !text.empty(), static_cast<int>(height),
-                                                             MenuItemMarginLeft(c), win9x);
+                                                             MenuItemMarginLeft(c), win9x, c.Dpi);
   width = static_cast<UINT>(m.Width);
   height = static_cast<UINT>(m.Height);
 }

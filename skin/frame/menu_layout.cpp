@@ -11,11 +11,12 @@ TBarLayout LayoutMenuBar(const TBarFacts& f) {
   TBarLayout layout;
   const int stripWidth = f.Strip.Width();
   if (!f.HasElement) {
-    layout.Start = 6;
+    layout.Start = ScalePixel(6, f.Dpi);
   } else {
-    layout.Start = f.RightToLeft ? f.MarginRight + 8 : f.MarginLeft + 4;
-    if (stripWidth < layout.Start) layout.Start = 12;
+    layout.Start = f.RightToLeft ? f.MarginRight + ScalePixel(8, f.Dpi) : f.MarginLeft + ScalePixel(4, f.Dpi);
+    if (stripWidth < layout.Start) layout.Start = ScalePixel(12, f.Dpi);
   }
+  const int padding = ScalePixel(10, f.Dpi);
   const int height = std::max(f.Strip.Height() - 1, 0);
   int rightEnd = f.Strip.Right;
   if (f.RightToLeft && f.ChildButtonsLeft) rightEnd = std::min(rightEnd, *f.ChildButtonsLeft - 5);
@@ -25,7 +26,7 @@ TBarLayout LayoutMenuBar(const TBarFacts& f) {
       layout.Cells.push_back({});
       continue;
     }
-    const int width = item.TextWidth > 0 ? item.TextWidth + 10 : 0;
+    const int width = item.TextWidth > 0 ? item.TextWidth + padding : 0;
     if (f.RightToLeft) {
       layout.Cells.push_back({x - width, f.Strip.Top, x, f.Strip.Top + height});
       x -= width;
@@ -110,19 +111,19 @@ std::optional<std::size_t> FindAccelItem(const std::vector<TAccelItem>& items, w
   return std::nullopt;
 }
 
-int MainMenuItemWidth(int width, int marginLeft, bool hasImages) {
-  return width + marginLeft + 10 + (hasImages ? 0 : 25);
+int MainMenuItemWidth(int width, int marginLeft, bool hasImages, int dpi) {
+  return width + marginLeft + ScalePixel(10, dpi) + (hasImages ? 0 : ScalePixel(25, dpi));
 }
 
-int PopupMenuItemWidth(int width, int marginLeft, bool hasImages) {
-  return width + marginLeft + 12 + (hasImages ? 0 : 23);
+int PopupMenuItemWidth(int width, int marginLeft, bool hasImages, int dpi) {
+  return width + marginLeft + ScalePixel(12, dpi) + (hasImages ? 0 : ScalePixel(23, dpi));
 }
 
-TPlainMeasure PlainMenuItemMeasure(int textWidth, bool hasText, int height, int marginLeft, bool win9x) {
+TPlainMeasure PlainMenuItemMeasure(int textWidth, bool hasText, int height, int marginLeft, bool win9x, int dpi) {
   TPlainMeasure m;
-  m.Width = textWidth + 26 + marginLeft;
-  m.Height = hasText ? height + 4 : 8;
-  if (win9x) m.Height += 4;
+  m.Width = textWidth + ScalePixel(26, dpi) + marginLeft;
+  m.Height = hasText ? height + ScalePixel(4, dpi) : ScalePixel(8, dpi);
+  if (win9x) m.Height += ScalePixel(4, dpi);
   return m;
 }
 

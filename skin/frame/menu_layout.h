@@ -27,6 +27,7 @@ struct TBarFacts {
   // A maximised MDI child's control buttons: the left edge of the leftmost, window coordinates.
   std::optional<int> ChildButtonsLeft;
   std::vector<TBarItemFacts> Items;
+  int Dpi = 96;            // the offsets below are for 96 DPI and scale with it
 };
 
 struct TBarLayout {
@@ -37,6 +38,7 @@ struct TBarLayout {
 // Cells text width + 10 wide (0 for no text), the strip's height − 1 high, one after another
 // from the start position: `Margins.Left` + 4 with the element (right-to-left: `Margins.Right`
 // + 8 from the right end), 12 when the strip is narrower than that, 6 without the element.
+// The margins come scaled; the other offsets scale with `Dpi`.
 TBarLayout LayoutMenuBar(const TBarFacts& facts);
 // The measured text box moved into the middle of the cell (halves truncated toward zero).
 TRect CentreInCell(const TRect& cell, int textWidth, int textHeight);
@@ -98,16 +100,17 @@ std::optional<std::size_t> FindAccelItem(const std::vector<TAccelItem>& items, w
 
 // ---- measuring owner-drawn items ----
 
+// The offsets below are for 96 DPI and scale with `dpi`; the margin comes scaled.
 // A runtime main menu item after its own measure: + `MenuItem` `Margins.Left` + 10, + 25
 // without an image list.
-int MainMenuItemWidth(int width, int marginLeft, bool hasImages);
+int MainMenuItemWidth(int width, int marginLeft, bool hasImages, int dpi = 96);
 // A popup or system menu item: + `Margins.Left` + 12, + 23 without an image list.
-int PopupMenuItemWidth(int width, int marginLeft, bool hasImages);
+int PopupMenuItemWidth(int width, int marginLeft, bool hasImages, int dpi = 96);
 // Any other item (known only by its text): width and height.
 struct TPlainMeasure {
   int Width = 0;
   int Height = 0;
 };
-TPlainMeasure PlainMenuItemMeasure(int textWidth, bool hasText, int height, int marginLeft, bool win9x);
+TPlainMeasure PlainMenuItemMeasure(int textWidth, bool hasText, int height, int marginLeft, bool win9x, int dpi = 96);
 
 }  // namespace varnelta::frame

@@ -193,6 +193,7 @@ void TWinSkinMenu::LayoutBar(const TRect& strip, bool rightToLeft) {
   for (const TBarButton& b : FChildButtons) {
     facts.ChildButtonsLeft = facts.ChildButtonsLeft ? std::min(*facts.ChildButtonsLeft, b.Bounds.Left) : b.Bounds.Left;
   }
+  facts.Dpi = dpi;
   for (std::size_t i = 0; i < FItems.size(); ++i) facts.Items.push_back({FItems[i].Visible, widths[i]});
   const frame::TBarLayout layout = frame::LayoutMenuBar(facts);
   for (std::size_t i = 0; i < FItems.size(); ++i) FItems[i].Bounds = layout.Cells[i];

@@ -122,11 +122,11 @@ bool QueryScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info) {
   return SkinPlatform().HasScrollBarInfo() && SkinPlatform().GetScrollBarInfo(window, objectId, &info);
 }
 
-void TrackMouseLeave(HWND window) {
+void TrackMouseLeave(HWND window, bool nonClient) {
   if (!SkinPlatform().HasTrackMouseEvent()) return;
   TRACKMOUSEEVENT request{};
   request.cbSize = sizeof request;
-  request.dwFlags = TME_LEAVE;
+  request.dwFlags = TME_LEAVE | (nonClient ? static_cast<DWORD>(TME_NONCLIENT) : 0u);
   request.hwndTrack = window;
   SkinPlatform().TrackMouseEvent(&request);
 }

@@ -71,8 +71,9 @@ int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format);
 std::wstring WindowClassName(HWND window);
 // The scroll bar information, or false when the service is missing or fails.
 bool QueryScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info);
-// Asks for WM_MOUSELEAVE for the window where the service exists.
-void TrackMouseLeave(HWND window);
+// Asks for WM_MOUSELEAVE for the window where the service exists (WM_NCMOUSELEAVE for its
+// non-client area when `nonClient`).
+void TrackMouseLeave(HWND window, bool nonClient = false);
 
 // The system's caption font from the non-client metrics, asked with the structure size the
 // running version accepts; the default caption font when the query fails.

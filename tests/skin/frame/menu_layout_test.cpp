@@ -37,6 +37,33 @@ TEST(MenuBarLayout, CellsFollowEachOtherFromTheStart) {
   }
 }
 
+TEST(MenuBarLayout, OffsetsScaleWithTheDpi) {
+  struct Case {
+    const char* Name;
+    bool Element, Rtl;
+    int Dpi, Start;
+    TRect First;
+  } cases[] = {
+      // The margins come scaled (7 and 5 here); 4, 8, 6 and the cell padding 10 scale.
+      {"96 dpi", true, false, 96, 11, {15, 30, 55, 49}},
+      {"144 dpi", true, false, 144, 13, {17, 30, 62, 49}},
+      {"144 dpi right to left", true, true, 144, 17, {242, 30, 287, 49}},
+      {"144 dpi no element", false, false, 144, 9, {13, 30, 58, 49}},
+      {"192 dpi", true, false, 192, 15, {19, 30, 69, 49}},
+  };
+  for (const Case& c : cases) {
+    TBarFacts facts = Bar(c.Element, c.Rtl, {{true, 30}});
+    facts.Dpi = c.Dpi;
+    const TBarLayout layout = LayoutMenuBar(facts);
+    EXPECT_EQ(layout.Start, c.Start) << c.Name;
+    EXPECT_EQ(layout.Cells[0], c.First) << c.Name;
+  }
+  TBarFacts narrow = Bar(true, false, {{true, 20}});
+  narrow.Strip = {0, 0, 8, 20};
+  narrow.Dpi = 144;
+  EXPECT_EQ(LayoutMenuBar(narrow).Start, 18);
+}
+
 TEST(MenuBarLayout, NarrowStripAndMdiChildButtons) {
   TBarFacts narrow = Bar(true, false, {{true, 20}});
   narrow.Strip = {0, 0, 8, 20};  // narrower than the margin + 4
@@ -144,6 +171,19 @@ TEST(MenuMeasures, ThreeKinds) {
     EXPECT_EQ(m.Width, c.Width);
     EXPECT_EQ(m.Height, c.ExpectHeight);
   }
+}
+
+TEST(MenuMeasures, OffsetsScaleWithTheDpi) {
+  // At 144 DPI: 10 → 15, 25 → 38 (37.5 rounded), 12 → 18, 23 → 35 (34.5), 26 → 39, 4 → 6, 8 → 12.
+  EXPECT_EQ(MainMenuItemWidth(50, 6, false, 144), 50 + 6 + 15 + 38);
+  EXPECT_EQ(MainMenuItemWidth(50, 6, true, 144), 50 + 6 + 15);
+  EXPECT_EQ(PopupMenuItemWidth(50, 6, false, 144), 50 + 6 + 18 + 35);
+  EXPECT_EQ(PopupMenuItemWidth(50, 6, true, 144), 50 + 6 + 18);
+  const TPlainMeasure text = PlainMenuItemMeasure(60, true, 27, 8, false, 144);
+  EXPECT_EQ(text.Width, 60 + 39 + 8);
+  EXPECT_EQ(text.Height, 27 + 6);
+  EXPECT_EQ(PlainMenuItemMeasure(0, false, 27, 8, false, 144).Height, 12);
+  EXPECT_EQ(PlainMenuItemMeasure(60, true, 27, 8, true, 144).Height, 27 + 6 + 6);
 }
 
 }  // namespace

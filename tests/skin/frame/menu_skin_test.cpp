@@ -249,9 +249,11 @@ TEST_F(MenuSkinTest, PopupWindowBorderComesFromTheSkin) {
   TBitmap shown;
   RECT windowRect{};
   POINT clientOrigin{};
+  int ticks = 0;
   OpenByMessage(0, [&] {
     HWND menu = VisibleMenuWindow();
-    if (!menu) return false;
+    // A few turns of the menu loop after it shows, so the screen has what was painted.
+    if (!menu || ++ticks < 3) return false;
     GetWindowRect(menu, &windowRect);
     ClientToScreen(menu, &clientOrigin);
     printed = PrintWindowPixels(menu);
