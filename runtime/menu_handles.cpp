@@ -115,6 +115,8 @@ bool MeasureMenuItem(TComponent& owner, MEASUREITEMSTRUCT& measure) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    // The default item is drawn bold, so it is measured bold.
+    if (item->Default()) metrics.lfMenuFont.lfWeight = FW_BOLD;
     TFontHandle font(CreateFontIndirectW(&metrics.lfMenuFont));
     TWindowDC screen(nullptr);
     TSelectObject keep(screen.Get(), font.Get());
@@ -122,6 +124,12 @@ bool MeasureMenuItem(TComponent& owner, MEASUREITEMSTRUCT& measure) {
     RECT r{};
     DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
     width = r.right - r.left;
+    // A menu with images leaves its items room for them: the image's width and 7 pixels beside
+    // it, as much as a menu without images is given for its check marks.
+    if (const TMenu* menu = item->GetParentMenu(); menu && menu->Images()) {
+      const auto imageWidth = GetOrdProp(menu->Images(), "Width");
+      width += static_cast<int>(imageWidth.value_or(16)) + ScaleForDpi(7, Screen().PixelsPerInch());
+    }
   }
   if (item->OnMeasureItem) {
     TWindowDC screen(nullptr);

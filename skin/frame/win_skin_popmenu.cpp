@@ -94,7 +94,9 @@ LRESULT TWinSkinPopMenu::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!RenderBackground()) break;
       const TPlatformVersion& version = RecordedVersion();
       HDC dc = nullptr;
-      if (version.IsNT && version.Major > 4 && version.Minor > 1) {
+      // From Windows 8 (6.2) on the border goes through the window DC; Windows 10 numbers
+      // itself 10.0, newer although its minor number is 0.
+      if (version.IsNT && version.Major > 4 && (version.Minor > 1 || version.Major >= 10)) {
         dc = GetWindowDC(FHandle);
       } else {
         // The update region is the caller's: the DC gets a copy of it.
