@@ -2,6 +2,7 @@
 // (the group is a container of the runtime's own class holding one radio button per item).
 #pragma once
 
+#include "runtime/custom_control.h"
 #include "runtime/std_controls.h"
 
 namespace varnelta {
