@@ -12,7 +12,6 @@ namespace varnelta {
 namespace {
 constexpr UINT kMouseLeave = 0xB014;            // CM_MOUSELEAVE
 constexpr UINT kCommandNotify = 0xBC00 + 0x111;  // CN_COMMAND
-constexpr int kStateNormal = 1, kStatePressed = 2, kStateDisabled = 3, kStateHot = 4;
 }  // namespace
 
 const TClassInfo& TSkinComBox::StaticClass() {
@@ -88,6 +87,7 @@ void TSkinComBox::AfterMessage(TMessage& message) {
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      if (!enabled) break;  // a press on a disabled box leaves it as it is
       FMouseState |= 2;
       Repaint();
       break;
@@ -131,15 +131,13 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   FFocused = GetFocus() == FHandle || (FEdit && GetFocus() == FEdit);
   FEnabled = !(FStyle & WS_DISABLED);
-  int state = (FMouseState & 2) ? kStatePressed : (FFocused || (FMouseState & 1)) ? kStateHot : kStateNormal;
+  // A disabled box shows its disabled frame whatever was pressed or hovered, in either look.
+  const int frame = ComboButtonFrame(FEnabled, (FMouseState & 2) != 0, (FMouseState & 1) != 0, FFocused);
   if (button.Style == 1) {
-    // The flat look: disabled shows only when nothing else does.
-    if (!FEnabled && state == kStateNormal) state = kStateDisabled;
-    lastFrame_ = state;
-    FlatLook(dc, r, state, button);
+    lastFrame_ = frame;
+    FlatLook(dc, r, frame, button);
     return;
   }
-  const int frame = FEnabled ? state : kStateDisabled;
   lastFrame_ = frame;
   const int e = GetSystemMetrics(SM_CXHSCROLL);
   if (FExtended) {
