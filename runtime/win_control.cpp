@@ -409,6 +409,10 @@ std::vector<TComponent*> TWinControl::StoredChildren(const TComponent* root) con
   return result;
 }
 
+bool TWinControl::HasWindowlessChildren() const {
+  return std::any_of(controls_.begin(), controls_.end(), [](TControl* c) { return !c->IsWindowed(); });
+}
+
 void TWinControl::PaintControls(HDC dc) {
   RECT clip;
   GetClipBox(dc, &clip);
@@ -473,6 +477,20 @@ void TWinControl::WndProc(TMessage& m) {
         } else {
           TPaintDC dc(handle_);
           PaintWindow(dc.Get());
+          PaintControls(dc.Get());
+        }
+        m.Result = 0;
+        return;
+      }
+      if (HasWindowlessChildren()) {
+        // A standard window paints itself first; its windowless children go over it.
+        if (m.WParam) {
+          DefaultHandler(m);
+          PaintControls(reinterpret_cast<HDC>(m.WParam));
+        } else {
+          TPaintDC dc(handle_);
+          TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0, 0};
+          DefaultHandler(paint);
           PaintControls(dc.Get());
         }
         m.Result = 0;

@@ -51,6 +51,9 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   // The topmost visible windowless child under a client point, or none.
   TControl* ControlAtPos(TPoint p, bool allowDisabled = false) const;
+  // Paints the visible windowless children, each clipped to its bounds, into a DC of the client
+  // area (for painters that replace the control's own WM_PAINT).
+  void PaintWindowlessChildren(HDC dc) { PaintControls(dc); }
 
   int TabOrder() const;
   void SetTabOrder(int v);
@@ -92,6 +95,7 @@ class TWinControl : public TControl {
   // Paints the control's own surface (own window classes only); children are painted after.
   virtual void PaintWindow(HDC dc) { (void)dc; }
   void PaintControls(HDC dc);
+  bool HasWindowlessChildren() const;
   void ColorChanged() override;
   void FontChanged() override;
   void EnabledChanged() override;

@@ -1,7 +1,8 @@
 // The gallery's Text page: borders and reading orders stored with edits, memos and combo boxes
 // reach their windows and the skinners; an edit under the mouse is hot; a disabled combo box
-// never shows pressed or hot. And pages scaled to 144 dots per inch: the radio group lays its
-// buttons out inside itself, up-downs grow and stay docked to their edits.
+// never shows pressed or hot. Windowless children of a skinned page control and of its sheets
+// show over the pane. And pages scaled to 144 dots per inch: the radio group lays its buttons
+// out inside itself, up-downs grow and stay docked to their edits.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,6 +15,7 @@
 #include "runtime/form_text.h"
 #include "runtime/range_controls.h"
 #include "runtime/std_controls.h"
+#include "runtime/tab_controls.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_up_down.h"
@@ -118,13 +120,21 @@ TEST_F(TextPageTest, BorderlessControlsGetNoSkinnedFrameAndLeftBarsAreSkinnedOnT
   GetClientRect(HandleOf("MemoLeft"), &memo);
   EXPECT_GT(right.VertBar()->BarRect().left, memo.right / 2);
   EXPECT_LT(left.VertBar()->BarRect().left, memo.right / 2);
-  // The drop-down combo box's skinned button sits at its left.
-  PaintedPixels(HandleOf("ComboDropDownLeft"));
-  PaintedPixels(HandleOf("ComboDropDown"));
-  RECT box{};
-  GetClientRect(HandleOf("ComboDropDown"), &box);
-  EXPECT_LT(Ref(PageSkinner<TSkinComBox>("ComboDropDownLeft")).ButtonRect().right, box.right / 2);
-  EXPECT_GT(Ref(PageSkinner<TSkinComBox>("ComboDropDown")).ButtonRect().left, box.right / 2);
+  // A drop-down combo box's skinned button covers the box's own button, on whichever side the
+  // system put it (Wine keeps it at the right whatever the style says).
+  for (const char* name : {"ComboDropDownLeft", "ComboDropDown", "ComboDropDownList"}) {
+    PaintedPixels(HandleOf(name));
+    auto& skinner = Ref(PageSkinner<TSkinComBox>(name));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(HandleOf(name), &info));
+    RECT box{}, overlap{};
+    GetClientRect(HandleOf(name), &box);
+    const bool nativeLeft = info.rcButton.left < box.right / 2;
+    EXPECT_EQ(skinner.LeftHanded(), nativeLeft && std::string(name) == "ComboDropDownLeft") << name;
+    EXPECT_TRUE(IntersectRect(&overlap, &skinner.ButtonRect(), &info.rcButton)) << name;
+    EXPECT_EQ(skinner.ButtonRect().left < box.right / 2, nativeLeft) << name;
+  }
 }
 
 TEST_F(TextPageTest, AnEditUnderTheMouseIsHotUntilTheMouseLeaves) {
@@ -176,6 +186,47 @@ TEST_F(TextPageTest, ADisabledComboBoxNeverShowsPressedOrHot) {
   SendMessageW(combo, WM_LBUTTONUP, 0, MAKELPARAM((b.left + b.right) / 2, (b.top + b.bottom) / 2));
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
   PumpPending();
+}
+
+class PageChildrenTest : public TextPageTest {
+ protected:
+  void SetUp() override {
+    GalleryPageTest::SetUp();
+    ShowPage(ReadPage("lists.txt", 96));
+  }
+  // A label filled with `colour` at `bounds` on `parent`.
+  TLabel& AddLabel(TWinControl& parent, TColor colour, const TRect& bounds) {
+    auto* label = new TLabel(page.get());
+    label->SetAutoSize(false);
+    label->SetColor(colour);
+    label->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    label->SetParent(&parent);
+    return *label;
+  }
+};
+
+TEST_F(PageChildrenTest, WindowlessChildrenOfAPageControlAndOfItsSheetsShowOverThePane) {
+  auto& pages = Ref(Find<TPageControl>("PagesTop"));
+  auto& sheet = Ref(Find<TTabSheet>("PagesTopSheet1"));
+  constexpr COLORREF red = RGB(255, 0, 0), lime = RGB(0, 255, 0);
+  // In the tab row right of the tabs, and in the sheet's corner against the pane border.
+  AddLabel(pages, static_cast<TColor>(red), {pages.Width() - 24, 2, pages.Width() - 4, 12});
+  AddLabel(sheet, static_cast<TColor>(lime), {0, 0, 20, 10});
+  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT s{};
+  GetWindowRect(sheet.Handle(), &s);
+  MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&s), 2);
+  TBitmap shown = testing::ScreenPixels(pages.Handle());
+  EXPECT_EQ(shown.Colour(pages.Width() - 14, 7), red);
+  EXPECT_EQ(shown.Colour(s.left + 10, s.top + 5), lime);
+  // The page control alone painted again (as when a tab turns hot): the sheet's label stays and
+  // the pane border around the sheet stays the pane's.
+  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+  shown = testing::ScreenPixels(pages.Handle());
+  EXPECT_EQ(shown.Colour(pages.Width() - 14, 7), red);
+  EXPECT_EQ(shown.Colour(s.left + 10, s.top + 5), lime);
+  EXPECT_NE(shown.Colour(s.left - 1, s.top + 5), lime);
+  EXPECT_NE(shown.Colour(s.left + 10, s.top - 1), lime);
 }
 
 class ScaledPageTest : public TextPageTest {
