@@ -1,5 +1,7 @@
 #include "runtime/check_controls.h"
 
+#include <numeric>
+
 #include "runtime/class_registry.h"
 
 namespace varnelta {
@@ -216,15 +218,17 @@ void TCustomRadioGroup::ArrangeButtons() {
   if (buttons_.empty()) return;
   const int columns = columns_ < 1 ? 1 : columns_;
   const int rows = (static_cast<int>(buttons_.size()) + columns - 1) / columns;
-  const int innerWidth = width_ - 2 * kGroupInset;
-  const int innerHeight = height_ - kGroupCaptionHeight - 4;
+  const int inset = Scaled(kGroupInset), captionHeight = Scaled(kGroupCaptionHeight);
+  const int innerWidth = width_ - 2 * inset;
+  const int innerHeight = height_ - captionHeight - Scaled(4);
   const int columnWidth = innerWidth / columns;
   const int rowHeight = rows > 0 ? innerHeight / rows : innerHeight;
+  const int buttonHeight = Scaled(17);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const int column = static_cast<int>(i) / rows, row = static_cast<int>(i) % rows;
-    const int h = rowHeight < 17 ? rowHeight : 17;
-    buttons_[i]->SetBounds(kGroupInset + column * columnWidth, kGroupCaptionHeight + row * rowHeight + (rowHeight - h) / 2,
-                           columnWidth - 2, h);
+    const int h = rowHeight < buttonHeight ? rowHeight : buttonHeight;
+    buttons_[i]->SetBounds(inset + column * columnWidth, captionHeight + row * rowHeight + (rowHeight - h) / 2,
+                           columnWidth - Scaled(2), h);
   }
 }
 
@@ -248,6 +252,23 @@ void TCustomRadioGroup::SetBounds(int left, int top, int width, int height) {
   ArrangeButtons();
 }
 
+int TCustomRadioGroup::Scaled(int v) const { return MulDiv(v, scaleM_, scaleD_); }
+
+void TCustomRadioGroup::ChangeScale(int M, int D) {
+  if (M <= 0 || D <= 0) return;
+  const int divisor = std::gcd(scaleM_ * M, scaleD_ * D);
+  scaleM_ = scaleM_ * M / divisor;
+  scaleD_ = scaleD_ * D / divisor;
+  DisableAlign();
+  TControl::ChangeScale(M, D);  // new bounds: the buttons are laid out again from them
+  for (TControl* c : controls_) {
+    bool own = false;
+    for (TRadioButton* b : buttons_) own = own || c == b;
+    if (!own) c->ChangeScale(M, D);
+  }
+  EnableAlign();
+}
+
 void TCustomRadioGroup::Loaded() {
   TCustomControl::Loaded();
   const int index = itemIndex_;
@@ -265,13 +286,13 @@ void TCustomRadioGroup::Paint() {
   const TRect client = ClientRect();
   canvas.Brush().SetColor(Color());
   canvas.FillRect(client);
-  RECT frame{0, kGroupCaptionHeight / 2, client.Right, client.Bottom};
+  RECT frame{0, Scaled(kGroupCaptionHeight) / 2, client.Right, client.Bottom};
   DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
   const std::wstring text = GetText();
   if (text.empty()) return;
   TRect measured{0, 0, 0, 0};
   canvas.DrawText(text, measured, DT_SINGLELINE | DT_CALCRECT);
-  TRect place{kGroupInset, 0, kGroupInset + measured.Width() + 4, measured.Height()};
+  TRect place{Scaled(kGroupInset), 0, Scaled(kGroupInset) + measured.Width() + 4, measured.Height()};
   canvas.FillRect(place);
   if (!Enabled()) canvas.Font().SetColor(clGrayText);
   canvas.Brush().SetStyle(bsClear);

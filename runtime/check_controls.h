@@ -2,6 +2,7 @@
 // (the group is a container of the runtime's own class holding one radio button per item).
 #pragma once
 
+#include "runtime/custom_control.h"
 #include "runtime/std_controls.h"
 
 namespace varnelta {
@@ -75,12 +76,17 @@ class TCustomRadioGroup : public TCustomControl {
   int ButtonCount() const { return static_cast<int>(buttons_.size()); }
   TRadioButton* Buttons(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
   void SetBounds(int left, int top, int width, int height) override;
+  // The group scales itself and lays its buttons out again from the scaled size; the buttons
+  // are not scaled a second time as children.
+  void ChangeScale(int M, int D) override;
   void Loaded() override;
   std::vector<TComponent*> StoredChildren(const TComponent* root) const override;
 
  protected:
   void Paint() override;
   void TextChanged() override { Invalidate(); }
+  // A layout length given for 96 dots per inch, at the group's present scale.
+  int Scaled(int v) const;
   void EnabledChanged() override;
 
  private:
@@ -90,6 +96,7 @@ class TCustomRadioGroup : public TCustomControl {
   std::vector<TRadioButton*> buttons_;
   int itemIndex_ = -1;
   int columns_ = 1;
+  int scaleM_ = 1, scaleD_ = 1;  // the scale the group was given since it was made
 };
 
 class TRadioGroup : public TCustomRadioGroup {

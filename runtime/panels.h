@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/bidi_mode.h"
+#include "runtime/custom_panel.h"
 #include "runtime/std_controls.h"
 #include "runtime/win_control.h"
 

@@ -174,7 +174,8 @@ const TClassInfo& TUpDown::StaticClass() {
       "TUpDown",
       &TRangeControl::StaticClass(),
       {EnumProperty("Orientation", UDOrientationType, &TUpDown::Orientation, &TUpDown::SetOrientation, udVertical),
-       BoolProperty("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap, false)},
+       BoolProperty("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap, false),
+       ComponentProperty("Associate", &TUpDown::Associate, &TUpDown::SetAssociate)},
       Make<TUpDown>};
   return info;
 }
@@ -186,6 +187,67 @@ void TUpDown::CreateParams(TCreateParams& p) {
   p.StdClassName = UPDOWN_CLASSW;
   if (orientation_ == udHorizontal) p.Style |= UDS_HORZ;
   if (wrap_) p.Style |= UDS_WRAP;
+  // The runtime docks the up-down itself (the system's own docking keeps a fixed width).
+  if (associate_) p.Style |= UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+}
+
+void TUpDown::CreateHandleDone() {
+  TRangeControl::CreateHandleDone();
+  // The system's up-down makes itself its standard width while it is created: it is given the
+  // control's own (scaled) size back.
+  SetWindowPos(handle_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (associate_) SendMessageW(handle_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
+  SendPosition(position_);
+}
+
+void TUpDown::SetAssociate(TWinControl* v) {
+  if (v == this) v = nullptr;
+  associate_ = v;
+  if (HasState(csLoading)) return;  // docked once the whole form is read
+  Dock();
+  if (!handle_) return;
+  position_ = Position();
+  DestroyHandle();
+  HandleNeeded();
+}
+
+void TUpDown::Dock() {
+  if (!associate_ || associate_->Parent() != Parent()) return;
+  SetBounds(associate_->Left() + associate_->Width(), associate_->Top(), width_, associate_->Height());
+}
+
+void TUpDown::ChangeScale(int M, int D) {
+  TRangeControl::ChangeScale(M, D);
+  if (!associate_ || !parent_ || associate_->Parent() != parent_ || D <= 0) return;
+  // The parent scales its children one after the other: an associate that comes later is
+  // docked to where its own scaling will put it.
+  bool selfSeen = false, associateLater = false;
+  for (int i = 0; i < parent_->ControlCount(); ++i) {
+    TControl* c = parent_->Controls(i);
+    if (c == this) selfSeen = true;
+    if (c == associate_) {
+      associateLater = selfSeen;
+      break;
+    }
+  }
+  if (!associateLater) {
+    Dock();
+    return;
+  }
+  const int top = MulDiv(associate_->Top(), M, D);
+  const int right = MulDiv(associate_->Left() + associate_->Width(), M, D);
+  const int bottom = MulDiv(associate_->Top() + associate_->Height(), M, D);
+  SetBounds(right, top, width_, bottom - top);
+}
+
+void TUpDown::Loaded() {
+  TRangeControl::Loaded();
+  Dock();
+}
+
+void TUpDown::Notification(TComponent* component) {
+  TRangeControl::Notification(component);
+  if (component == associate_) associate_ = nullptr;
 }
 
 void TUpDown::SendRange() { SendMessageW(handle_, UDM_SETRANGE32, static_cast<WPARAM>(min_), max_); }

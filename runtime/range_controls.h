@@ -89,16 +89,27 @@ class TUpDown : public TRangeControl {
   void SetOrientation(TUDOrientation v);
   bool Wrap() const { return wrap_; }
   void SetWrap(bool v) { wrap_ = v; }
+  // The control whose number the up-down sets (its buddy window). The up-down is docked to
+  // it: against its right edge and as high as it, at the up-down's own width, so it follows
+  // the associate whenever the form is scaled.
+  TWinControl* Associate() const { return associate_; }
+  void SetAssociate(TWinControl* v);
+  void ChangeScale(int M, int D) override;
+  void Loaded() override;
+  void Notification(TComponent* component) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateHandleDone() override;
   void SendRange() override;
   UINT GetPositionMessage() const override;
   void SendPosition(int v) override;
 
  private:
+  void Dock();
   TUDOrientation orientation_ = udVertical;
   bool wrap_ = false;
+  TWinControl* associate_ = nullptr;
 };
 
 void RegisterRangeControls();

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "runtime/custom_control.h"
 #include "runtime/picture.h"
 #include "runtime/win_control.h"
 

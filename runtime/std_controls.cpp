@@ -16,6 +16,21 @@ TComponent* Make(TComponent* owner) {
   return new T(owner);
 }
 
+namespace {
+// Gives a live window new extended-style bits in place of the masked ones and has its frame
+// (border, scroll bars) laid out and drawn again.
+void ChangeExStyle(HWND window, DWORD mask, DWORD bits) {
+  if (!window) return;
+  const LONG_PTR old = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR now = (old & ~static_cast<LONG_PTR>(mask)) | static_cast<LONG_PTR>(bits);
+  if (now == old) return;
+  SetWindowLongPtrW(window, GWL_EXSTYLE, now);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window, nullptr, TRUE);
+}
+}  // namespace
+
 // ---- buttons ----
 
 const TClassInfo& TButtonControl::StaticClass() {
@@ -69,6 +84,10 @@ const TClassInfo& TCustomEdit::StaticClass() {
                                &TWinControl::StaticClass(),
                                {IntProperty("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0),
                                 BoolProperty("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false),
+                                EnumProperty("BorderStyle", BorderStyleType, &TCustomEdit::BorderStyle,
+                                             &TCustomEdit::SetBorderStyle, 1),
+                                EnumProperty("BiDiMode", BiDiModeType, &TCustomEdit::BiDiMode,
+                                             &TCustomEdit::SetBiDiMode, bdLeftToRight),
                                 StrProperty("Text", &TControl::Caption, &TControl::SetCaption)},
                                {}};
   return info;
@@ -84,7 +103,20 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.StdClassName = L"EDIT";
   p.Style |= ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
-  p.ExStyle |= WS_EX_CLIENTEDGE;
+  if (borderStyle_ == TBorderStyle::Single) p.ExStyle |= WS_EX_CLIENTEDGE;
+  p.ExStyle |= BiDiStyleBits(biDiMode_, true);
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle v) {
+  if (v != TBorderStyle::None) v = TBorderStyle::Single;
+  borderStyle_ = v;
+  ChangeExStyle(handle_, WS_EX_CLIENTEDGE, v == TBorderStyle::Single ? WS_EX_CLIENTEDGE : 0);
+}
+
+void TCustomEdit::SetBiDiMode(TBiDiMode v) {
+  if (v < bdLeftToRight || v > bdRightToLeftReadingOnly) v = bdLeftToRight;
+  biDiMode_ = v;
+  ChangeExStyle(handle_, kBiDiStyleMask, BiDiStyleBits(v, true));
 }
 
 void TCustomEdit::CreateHandleDone() {
@@ -223,6 +255,8 @@ const TClassInfo& TCustomComboBox::StaticClass() {
        ListProperty("Items", &TCustomComboBox::ItemList, &TCustomComboBox::SetItemList),
        IntProperty("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex, -1),
        StrProperty("Text", &TControl::Caption, &TControl::SetCaption),
+       EnumProperty("BiDiMode", BiDiModeType, &TCustomComboBox::BiDiMode, &TCustomComboBox::SetBiDiMode,
+                    bdLeftToRight),
        EventProperty("OnChange", &TCustomComboBox::OnChange)},
       {}};
   return info;
@@ -242,8 +276,27 @@ void TCustomComboBox::CreateParams(TCreateParams& p) {
   p.StdClassName = L"COMBOBOX";
   static const DWORD styles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST};
   p.Style |= styles[style_] | WS_VSCROLL | CBS_AUTOHSCROLL;
+  p.ExStyle |= BiDiStyleBits(biDiMode_, true);
   // The window's height includes the drop-down list.
   if (style_ != csSimple) p.Height = height_ + dropDownCount_ * itemHeight_ + 2;
+}
+
+void TCustomComboBox::SetBiDiMode(TBiDiMode v) {
+  if (v < bdLeftToRight || v > bdRightToLeftReadingOnly) v = bdLeftToRight;
+  biDiMode_ = v;
+  ChangeExStyle(handle_, kBiDiStyleMask, BiDiStyleBits(v, true));
+  ApplyBiDiToList();
+}
+
+void TCustomComboBox::ApplyBiDiToList() {
+  if (!handle_) return;
+  // The box's list does not take the reading order from the box: it is given it, so that its
+  // scroll bar sits on the same side as the box's button.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(handle_, &info) && info.hwndList) {
+    ChangeExStyle(info.hwndList, kBiDiStyleMask, BiDiStyleBits(biDiMode_, true));
+  }
 }
 
 void TCustomComboBox::FillList() {
@@ -253,6 +306,7 @@ void TCustomComboBox::FillList() {
 
 void TCustomComboBox::CreateHandleDone() {
   FillList();
+  if (biDiMode_ != bdLeftToRight) ApplyBiDiToList();
   // The closed box is as high as stored; list rows are ItemHeight high.
   if (style_ != csSimple) {
     SendMessageW(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height_ - 6);

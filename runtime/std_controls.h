@@ -2,6 +2,8 @@
 // boxes (windowed, standard window classes subclassed at creation) and labels (windowless).
 #pragma once
 
+#include "runtime/bidi_mode.h"
+#include "runtime/border_style.h"
 #include "runtime/string_list.h"
 #include "runtime/win_control.h"
 
@@ -41,6 +43,13 @@ class TCustomEdit : public TWinControl {
   void SetMaxLength(int v);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool v);
+  // bsSingle: the sunken client edge (WS_EX_CLIENTEDGE); bsNone: no border at all.
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle v);
+  // Right-to-left modes read right to left; bdRightToLeft and bdRightToLeftNoAlign put the
+  // vertical scroll bar on the left.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode v);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -49,6 +58,8 @@ class TCustomEdit : public TWinControl {
  private:
   int maxLength_ = 0;  // 0: as long as the system allows
   bool readOnly_ = false;
+  TBorderStyle borderStyle_ = TBorderStyle::Single;
+  TBiDiMode biDiMode_ = bdLeftToRight;
 };
 
 class TEdit : public TCustomEdit {
@@ -110,6 +121,9 @@ class TCustomComboBox : public TWinControl {
   void SetStyle(TComboBoxStyle v) { style_ = v; }
   int DropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int v) { dropDownCount_ = v; }
+  // As an edit's: right-to-left reading, and the drop-down button or list bar on the left.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode v);
   void SetBounds(int left, int top, int width, int height) override;
   void ChangeScale(int M, int D) override;
   void WndProc(TMessage& message) override;
@@ -122,11 +136,13 @@ class TCustomComboBox : public TWinControl {
 
  private:
   void FillList();
+  void ApplyBiDiToList();
   TStringList items_;
   int itemIndex_ = -1;
   int itemHeight_ = 16;
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
+  TBiDiMode biDiMode_ = bdLeftToRight;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <stdexcept>
 
 #include "runtime/application.h"
@@ -36,30 +35,6 @@ void RegisterRuntimeClass(const TCreateParams& params) {
 }
 
 }  // namespace
-
-ATOM ControlAtom() {
-  static ATOM atom = [] {
-    char name[40];
-    std::snprintf(name, sizeof name, "ControlOfs%.8X%.8X",
-                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned>(GetCurrentThreadId()));
-    return GlobalAddAtomA(name);
-  }();
-  return atom;
-}
-
-TWinControl* FindControl(HWND window) {
-  if (!window) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(ControlAtom())));
-}
-
-TWinControl* FindOwningControl(HWND window) {
-  while (window) {
-    if (TWinControl* c = FindControl(window)) return c;
-    window = GetParent(window);
-  }
-  return nullptr;
-}
 
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = FindControl(window);
@@ -434,6 +409,10 @@ std::vector<TComponent*> TWinControl::StoredChildren(const TComponent* root) con
   return result;
 }
 
+bool TWinControl::HasWindowlessChildren() const {
+  return std::any_of(controls_.begin(), controls_.end(), [](TControl* c) { return !c->IsWindowed(); });
+}
+
 void TWinControl::PaintControls(HDC dc) {
   RECT clip;
   GetClipBox(dc, &clip);
@@ -507,6 +486,20 @@ void TWinControl::WndProc(TMessage& m) {
         } else {
           TPaintDC dc(handle_);
           PaintWindow(dc.Get());
+          PaintControls(dc.Get());
+        }
+        m.Result = 0;
+        return;
+      }
+      if (HasWindowlessChildren()) {
+        // A standard window paints itself first; its windowless children go over it.
+        if (m.WParam) {
+          DefaultHandler(m);
+          PaintControls(reinterpret_cast<HDC>(m.WParam));
+        } else {
+          TPaintDC dc(handle_);
+          TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0, 0};
+          DefaultHandler(paint);
           PaintControls(dc.Get());
         }
         m.Result = 0;
@@ -609,36 +602,6 @@ void TWinControl::DefaultHandler(TMessage& m) {
   if (handle_ && defWndProc_) {
     m.Result = CallWindowProcW(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
   }
-}
-
-const TClassInfo& TCustomControl::StaticClass() {
-  static const TClassInfo info{"TCustomControl", &TWinControl::StaticClass(), {}, {}};
-  return info;
-}
-
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
-
-void TCustomControl::PaintWindow(HDC dc) {
-  canvas_.SetHandle(dc);
-  canvas_.Font().Assign(*Font());
-  canvas_.Brush().SetColor(Color());
-  Paint();
-  canvas_.SetHandle(nullptr);
-}
-
-const TClassInfo& TCustomPanel::StaticClass() {
-  static const TClassInfo info{"TCustomPanel", &TCustomControl::StaticClass(), {}, {}};
-  return info;
-}
-
-TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
-  color_ = clBtnFace;
-  SetBounds(0, 0, 185, 41);
-}
-
-void TCustomPanel::Paint() {
-  Canvas().Brush().SetColor(Color());
-  Canvas().FillRect(ClientRect());
 }
 
 }  // namespace varnelta

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/control.h"
+#include "runtime/control_lookup.h"
 #include "runtime/win_handles.h"
 
 namespace varnelta {
@@ -30,13 +31,6 @@ struct TCreateParams {
   HICON Icon = nullptr;
   HICON SmallIcon = nullptr;
 };
-
-// The atom of the window property that holds a window's control object.
-ATOM ControlAtom();
-// The control object of a runtime window, or none.
-TWinControl* FindControl(HWND window);
-// The control of the window or of its nearest parent window that has one.
-TWinControl* FindOwningControl(HWND window);
 
 class TWinControl : public TControl {
   VARNELTA_CLASS()
@@ -57,6 +51,9 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   // The topmost visible windowless child under a client point, or none.
   TControl* ControlAtPos(TPoint p, bool allowDisabled = false) const;
+  // Paints the visible windowless children, each clipped to its bounds, into a DC of the client
+  // area (for painters that replace the control's own WM_PAINT).
+  void PaintWindowlessChildren(HDC dc) { PaintControls(dc); }
 
   int TabOrder() const;
   void SetTabOrder(int v);
@@ -98,6 +95,7 @@ class TWinControl : public TControl {
   // Paints the control's own surface (own window classes only); children are painted after.
   virtual void PaintWindow(HDC dc) { (void)dc; }
   void PaintControls(HDC dc);
+  bool HasWindowlessChildren() const;
   void ColorChanged() override;
   void FontChanged() override;
   void EnabledChanged() override;
@@ -121,32 +119,6 @@ class TWinControl : public TControl {
   void MouseForChildren(TMessage& message, bool& handled);
   TControl* mouseCapture_ = nullptr;
   TControl* mouseOver_ = nullptr;
-};
-
-// A windowed control of its own window class that paints itself on a canvas.
-class TCustomControl : public TWinControl {
-  VARNELTA_CLASS()
- public:
-  explicit TCustomControl(TComponent* owner);
-  TCanvas& Canvas() { return canvas_; }
-
- protected:
-  virtual void Paint() {}
-  void PaintWindow(HDC dc) override;
-
- private:
-  TCanvas canvas_;
-};
-
-// The base of panels: a windowed container that paints its background in its Color. Panel-like
-// components (the status bar) derive from it, so code that asks "is this a panel" finds them.
-class TCustomPanel : public TCustomControl {
-  VARNELTA_CLASS()
- public:
-  explicit TCustomPanel(TComponent* owner);
-
- protected:
-  void Paint() override;
 };
 
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

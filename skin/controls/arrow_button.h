@@ -3,7 +3,7 @@
 // the same place, so the picker opens its calendar as if its own button had been pressed.
 #pragma once
 
-#include "runtime/win_control.h"
+#include "runtime/custom_control.h"
 #include "skin/data/skin_data.h"
 
 namespace varnelta {

@@ -83,6 +83,12 @@ TComboRects ComboButtonRects(const TRect& r, int e, bool leftHanded) {
   return c;
 }
 
+int ComboButtonFrame(bool enabled, bool pressed, bool hot, bool focused) {
+  if (!enabled) return 3;
+  if (pressed) return 2;
+  return focused || hot ? 4 : 1;
+}
+
 TRect CentredCell(const TRect& area, int w, int h) {
   const int left = area.Left + (area.Width() - w) / 2;
   const int top = area.Top + (area.Height() - h) / 2;

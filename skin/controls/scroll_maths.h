@@ -58,6 +58,10 @@ struct TComboRects {
   TRect GlyphArea;
 };
 TComboRects ComboButtonRects(const TRect& rect, int e, bool leftHanded);
+// The frame of a combo box's border and button: 3 whenever the box is disabled (a disabled box
+// never shows pressed or hot, whatever the mouse did to it); else 2 while pressed, 4 when
+// focused or hot, 1 otherwise.
+int ComboButtonFrame(bool enabled, bool pressed, bool hot, bool focused);
 // A glyph cell w x h centred in `area`.
 TRect CentredCell(const TRect& area, int w, int h);
 

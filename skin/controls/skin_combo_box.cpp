@@ -12,7 +12,6 @@ namespace varnelta {
 namespace {
 constexpr UINT kMouseLeave = 0xB014;            // CM_MOUSELEAVE
 constexpr UINT kCommandNotify = 0xBC00 + 0x111;  // CN_COMMAND
-constexpr int kStateNormal = 1, kStatePressed = 2, kStateDisabled = 3, kStateHot = 4;
 }  // namespace
 
 const TClassInfo& TSkinComBox::StaticClass() {
@@ -88,6 +87,7 @@ void TSkinComBox::AfterMessage(TMessage& message) {
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      if (!enabled) break;  // a press on a disabled box leaves it as it is
       FMouseState |= 2;
       Repaint();
       break;
@@ -121,25 +121,28 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   const TDataSkinBorder& button = *skin->ComboButton;
   FStyle = GetWindowLongEx(FHandle, GWL_STYLE);
   FExStyle = GetWindowLongEx(FHandle, GWL_EXSTYLE);
+  const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  // The button is drawn on the side where the box really has it: a box that keeps its button
+  // at the right whatever WS_EX_LEFTSCROLLBAR says is drawn right-handed, so the picture and
+  // the place that takes the clicks stay together.
+  leftHanded_ = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
   if (SkinPlatform().HasComboBoxInfo()) {
     FInfo.cbSize = sizeof(FInfo);
     if (SkinPlatform().GetComboBoxInfo(FHandle, &FInfo)) {
       FButtonRect = FInfo.rcButton;
       if (FInfo.stateButton & STATE_SYSTEM_INVISIBLE) return;
+      leftHanded_ = leftHanded_ && FInfo.rcButton.left < r.right / 2;
     }
   }
-  const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   FFocused = GetFocus() == FHandle || (FEdit && GetFocus() == FEdit);
   FEnabled = !(FStyle & WS_DISABLED);
-  int state = (FMouseState & 2) ? kStatePressed : (FFocused || (FMouseState & 1)) ? kStateHot : kStateNormal;
+  // A disabled box shows its disabled frame whatever was pressed or hovered, in either look.
+  const int frame = ComboButtonFrame(FEnabled, (FMouseState & 2) != 0, (FMouseState & 1) != 0, FFocused);
   if (button.Style == 1) {
-    // The flat look: disabled shows only when nothing else does.
-    if (!FEnabled && state == kStateNormal) state = kStateDisabled;
-    lastFrame_ = state;
-    FlatLook(dc, r, state, button);
+    lastFrame_ = frame;
+    FlatLook(dc, r, frame, button);
     return;
   }
-  const int frame = FEnabled ? state : kStateDisabled;
   lastFrame_ = frame;
   const int e = GetSystemMetrics(SM_CXHSCROLL);
   if (FExtended) {
@@ -154,7 +157,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     }
     return;
   }
-  const bool leftHanded = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
+  const bool leftHanded = leftHanded_;
   const int frames = button.FrameCount > 0 ? button.FrameCount : 4;
   if (button.Style == 2) {
     const TDataSkinObject* whole = leftHanded && skin->SunkEdge ? skin->SunkEdge.get() : &button;
@@ -187,7 +190,7 @@ void TSkinComBox::FlatLook(HDC dc, const RECT& r, int state, const TDataSkinBord
   const int cellWidth = ScalePixel(button.Image.Width() / frames, dpi);
   const int cellHeight = ScalePixel(button.Image.Height(), dpi);
   const int t = GetSystemMetrics(SM_CYVTHUMB);
-  const bool leftHanded = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
+  const bool leftHanded = leftHanded_;
   HBRUSH background = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
   RECT ring = r;
   InflateRect(&ring, -1, -1);

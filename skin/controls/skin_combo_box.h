@@ -22,6 +22,8 @@ class TSkinComBox : public TSkinControl {
   void Detach() override;
 
   int LastFrame() const { return lastFrame_; }
+  // The button was last drawn at the left (WS_EX_LEFTSCROLLBAR and the box's button there).
+  bool LeftHanded() const { return leftHanded_; }
   const RECT& ButtonRect() const { return FButtonRect; }
   TComboxScrollBar* DropSkinner() const { return FDropSkinner.get(); }
   bool DroppedDown() const { return FDroppedDown; }
@@ -41,6 +43,7 @@ class TSkinComBox : public TSkinControl {
   RECT FButtonRect{};
   bool FExtended = false;
   int lastFrame_ = 0;
+  bool leftHanded_ = false;
 };
 
 }  // namespace varnelta

@@ -12,6 +12,7 @@ namespace {
 constexpr UINT kVisibleChanged = 0xB00B;  // CM_VISIBLECHANGED
 constexpr UINT kEnabledChanged = 0xB00C;  // CM_ENABLEDCHANGED
 constexpr UINT kRecreateWnd = 0xB033;     // CM_RECREATEWND
+constexpr UINT kMouseLeave = 0xB014;      // CM_MOUSELEAVE
 constexpr LPARAM kPaintRequest = 0x41A2;
 
 // The client area of a window fills it: it has no border.
@@ -192,6 +193,25 @@ const TClassInfo& TSkinEdit::StaticClass() {
 void TSkinEdit::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCPAINT: PaintWindow(nullptr); break;
+    case WM_MOUSEMOVE:
+      if (!(FMouseState & 1) && !(GetWindowLongEx(FHandle, GWL_STYLE) & WS_DISABLED)) {
+        FMouseState |= 1;
+        PaintWindow(nullptr);
+      }
+      TrackMouseLeave(FHandle);
+      break;
+    case WM_MOUSELEAVE:
+    case kMouseLeave:
+      if (FMouseState & 1) {
+        FMouseState &= static_cast<std::uint8_t>(~1);
+        PaintWindow(nullptr);
+      }
+      break;
+    case WM_ENABLE:
+      // A disabled edit is never hot: the mouse may have been over it when it was switched off.
+      if (!message.WParam) FMouseState &= static_cast<std::uint8_t>(~1);
+      TSkinControl::AfterMessage(message);
+      break;
     case WM_PRINT: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
       HDC own = dc ? nullptr : GetWindowDC(FHandle);
@@ -212,13 +232,22 @@ void TSkinEdit::AfterMessage(TMessage& message) {
   }
 }
 
+bool TSkinEdit::Hot() const {
+  return (FMouseState & 1) && !(GetWindowLongEx(FHandle, GWL_STYLE) & WS_DISABLED);
+}
+
+COLORREF TSkinEdit::OuterColour() const {
+  return SkinColour(Hot() ? kColourHilight : kColourButtonShadow);
+}
+
 void TSkinEdit::PaintSkin(HDC dc, const RECT& rect) {
   if (!FUpDown) FUpDown = MakeEditUpDown(FHandle, FSkinData, FSkinForm, FCanvas);
   if (Borderless(FHandle, 0)) return;
+  // Under the mouse the two outer rings take the skin's highlight colour.
   RECT r = rect;
-  FrameColour(dc, r, SkinColour(kColourButtonShadow));
+  FrameColour(dc, r, OuterColour());
   InflateRect(&r, -1, -1);
-  FrameColour(dc, r, RGB(255, 255, 255));
+  FrameColour(dc, r, Hot() ? OuterColour() : RGB(255, 255, 255));
   InflateRect(&r, -1, -1);
   FrameColour(dc, r, RGB(255, 255, 255));
 }
@@ -228,7 +257,7 @@ void TSkinEdit::PrintBorder(HDC dc, const RECT& rect) {
   RECT inner = rect;
   InflateRect(&inner, -1, -1);
   FrameRect(dc, &inner, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
-  FrameColour(dc, rect, SkinColour(kColourButtonShadow));
+  FrameColour(dc, rect, OuterColour());
 }
 
 }  // namespace varnelta

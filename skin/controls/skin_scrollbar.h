@@ -34,7 +34,8 @@ class TSkinScrollbar : public TSkinControl {
 };
 
 // TSkinEdit: single-line edits: a flat three-ring border (shadow, then two white rings) drawn
-// over the native border after each paint.
+// over the native border after each paint. Under the mouse (hot, tracked with a leave
+// notification) the two outer rings are drawn in the skin's highlight colour.
 class TSkinEdit : public TSkinControl {
   VARNELTA_CLASS()
  public:
@@ -42,9 +43,14 @@ class TSkinEdit : public TSkinControl {
   void PaintSkin(HDC dc, const RECT& rect) override;
   // The edit's own border repainted: its background ring and the shadow ring.
   void PrintBorder(HDC dc, const RECT& rect);
+  // The mouse is over the enabled edit.
+  bool Hot() const;
 
   // The skinner of the edit's spin child, made once (see MakeEditUpDown).
   std::unique_ptr<TSkinControl> FUpDown;
+
+ private:
+  COLORREF OuterColour() const;
 };
 
 }  // namespace varnelta

@@ -244,6 +244,8 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& w) {
       gdi::DrawPicture(b, strip.Left, strip.Top, picture, false);
     }
   }
+  // Windowless children of the control go over the pane and the tabs, each within its bounds.
+  if (auto* owner = dynamic_cast<TWinControl*>(FControl)) owner->PaintWindowlessChildren(b);
   // The visible up-down child keeps its own paint.
   const int saved = SaveDC(dc);
   if (FUpDown && FUpDown->Handle() && IsWindowVisible(FUpDown->Handle())) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "runtime/win_control.h"
+#include "runtime/custom_panel.h"
 #include "skin/data/skin_data.h"
 
 namespace varnelta {

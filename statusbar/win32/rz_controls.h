@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/custom_panel.h"
 #include "runtime/timer.h"
 #include "runtime/win_control.h"
 #include "statusbar/clock_format.h"

@@ -1,6 +1,7 @@
-// Streams, string lists, layout rules and UTF-8 conversion.
+// Streams, string lists, layout rules, UTF-8 conversion and reading-order styles.
 #include <gtest/gtest.h>
 
+#include "runtime/bidi_mode.h"
 #include "runtime/layout.h"
 #include "runtime/memory_stream.h"
 #include "runtime/string_list.h"
@@ -77,6 +78,25 @@ TEST(Layout, AlignsEdgesInOrder) {
   EXPECT_EQ(items[4].Bounds, (TRect{571, 0, 586, 382}));
   EXPECT_EQ(items[5].Bounds, Bounds(0, 0, 10, 30));
   EXPECT_EQ(items[6].Bounds, Bounds(5, 6, 7, 8));
+}
+
+TEST(BiDiMode, StyleBitsOfEachModeWithAndWithoutScrollBars) {
+  constexpr std::uint32_t right = 0x1000, rtl = 0x2000, leftBar = 0x4000;
+  struct Row {
+    TBiDiMode mode;
+    std::uint32_t plain, scrolling;
+  } rows[] = {
+      {bdLeftToRight, 0, 0},
+      {bdRightToLeft, right | rtl, right | rtl | leftBar},
+      {bdRightToLeftNoAlign, rtl, rtl | leftBar},
+      {bdRightToLeftReadingOnly, rtl, rtl},
+      {static_cast<TBiDiMode>(9), 0, 0},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(BiDiStyleBits(row.mode, false), row.plain) << row.mode;
+    EXPECT_EQ(BiDiStyleBits(row.mode, true), row.scrolling) << row.mode;
+    EXPECT_EQ(BiDiStyleBits(row.mode, true) & ~kBiDiStyleMask, 0u) << row.mode;
+  }
 }
 
 TEST(Utf, RoundTripsAndRejectsMalformedText) {

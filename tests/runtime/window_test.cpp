@@ -9,6 +9,7 @@
 
 #include "runtime/application.h"
 #include "runtime/bitmap.h"
+#include "runtime/custom_panel.h"
 #include "runtime/form.h"
 #include "runtime/form_reader.h"
 #include "runtime/handle_count.h"

@@ -171,5 +171,20 @@ TEST(ComboRectsTest, ButtonAndGlyphOnEitherSide) {
   EXPECT_EQ(CentredCell({72, 0, 89, 21}, 9, 5), (TRect{76, 8, 85, 13}));
 }
 
+TEST(ComboRectsTest, DisabledWinsOverPressedAndHotAndPressedOverHot) {
+  struct Case {
+    bool enabled, pressed, hot, focused;
+    int frame;
+  } cases[] = {
+      {true, false, false, false, 1}, {true, true, false, false, 2}, {true, false, true, false, 4},
+      {true, false, false, true, 4},  {true, true, true, true, 2},   {false, false, false, false, 3},
+      {false, true, false, false, 3}, {false, false, true, true, 3}, {false, true, true, true, 3},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ComboButtonFrame(c.enabled, c.pressed, c.hot, c.focused), c.frame)
+        << c.enabled << c.pressed << c.hot << c.focused;
+  }
+}
+
 }  // namespace
 }  // namespace varnelta
