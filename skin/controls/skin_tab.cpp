@@ -35,6 +35,8 @@ void TSkinTab::Prepare() {
   const LONG_PTR style = GetWindowLongEx(FHandle, GWL_STYLE);
   FEnabled = !(style & WS_DISABLED);
   FTabPosition = TabSideFromStyle(static_cast<std::uint32_t>(style));
+  // The pictures are cut from the images made here: none of the kept ones fits any more.
+  pictures_.Clear();
   tabImage_.Clear();
   paneImage_.Clear();
   const TSkinElements* skin = Skin();
@@ -89,6 +91,13 @@ void TSkinTab::AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, T
 void TSkinTab::SkinChanged() {
   Prepare();
   TSkinControl::SkinChanged();
+}
+
+void TSkinTab::Detach() {
+  pictures_.Clear();
+  strip_.Release();
+  buffer_.Release();
+  TSkinControl::Detach();
 }
 
 bool TSkinTab::CloseBoxClicked(TPoint point) {
@@ -147,7 +156,7 @@ void TSkinTab::AfterMessage(TMessage& message) {
 void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int index, bool focused) {
   const int frame = focused ? 2 : 1;
   if (!tabImage_.Empty()) {
-    DrawSlicedFrame(dc, r, tabImage_, false, tabs.Tile != 0, tabs.Trans == 1, kTabFrames, frame, tabs.Margins);
+    pictures_.DrawSliced(dc, r, tabImage_, false, tabs.Tile != 0, tabs.Trans == 1, kTabFrames, frame, tabs.Margins);
   }
   // The text buffer is counted in characters of the wide call.
   wchar_t text[kTextChars + 1]{};
@@ -210,16 +219,14 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& w) {
   if (!paneImage_.Empty() && skin) {
     const TRect margins = skin->Tabs && skin->Tabs->Style == 1 && skin->TabPane ? skin->TabPane->Margins
                                                                                : TRect{4, 5, 4, 4};
-    DrawSlicedFrame(b, lastDisplay_, paneImage_, false, false, false, 1, 1, margins);
+    pictures_.DrawSliced(b, lastDisplay_, paneImage_, false, false, false, 1, 1, margins);
   }
   const TPoint size = TabBufferSize(strip, FTabPosition);
   const int count = static_cast<int>(SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0));
   FCloseRects.assign(count > 0 ? static_cast<std::size_t>(count) : 0, RECT{});
   if (skin && skin->Tabs && size.X > 0 && size.Y > 0) {
-    TDibSection section(size.X, size.Y);
-    HDC s = section.Empty() ? nullptr : CreateCompatibleDC(dc);
-    if (s) {
-      HGDIOBJ oldBitmap = SelectObject(s, section.Handle());
+    if (strip_.Resize(dc, size.X, size.Y)) {
+      HDC s = strip_.DC();
       FillColour(s, {0, 0, size.X, size.Y}, ColorToRGB(ParentColour(skin->Colours[kColourButtonFace])));
       HFONT font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
       HGDIOBJ oldFont = font ? SelectObject(s, font) : nullptr;
@@ -236,12 +243,14 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& w) {
       }
       SetBkMode(s, oldMode);
       if (oldFont) SelectObject(s, oldFont);
-      SelectObject(s, oldBitmap);
-      DeleteDC(s);
-      TBitmap picture = section.ToBitmap();
-      if (FTabPosition == tabLeft) RotateBitmapLeft(picture);
-      if (FTabPosition == tabRight) RotateBitmapRight(picture);
-      gdi::DrawPicture(b, strip.Left, strip.Top, picture, false);
+      if (FTabPosition == tabLeft || FTabPosition == tabRight) {
+        TBitmap picture = strip_.ToBitmap();
+        if (FTabPosition == tabLeft) RotateBitmapLeft(picture);
+        if (FTabPosition == tabRight) RotateBitmapRight(picture);
+        gdi::DrawPicture(b, strip.Left, strip.Top, picture, false);
+      } else {
+        strip_.CopyTo(b, strip.Left, strip.Top);
+      }
     }
   }
   // The visible up-down child keeps its own paint.

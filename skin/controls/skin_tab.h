@@ -4,7 +4,8 @@
 // quarter into place. The pane border comes from Tabs.SecondImage or TabPane. A page control
 // with Tag 7777 shows a close box on each tab; a click on one asks the frame's window (message
 // 0x3507, WParam the tab control, LParam the tab) and frees the page through the runtime when the
-// answer is 0. A scrolling up-down child of the strip gets its own skinner.
+// answer is 0. A scrolling up-down child of the strip gets its own skinner. The sliced tab and
+// pane pictures are kept between paints until a size, the tab position or the skin changes.
 #pragma once
 
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "runtime/bitmap.h"
 #include "skin/controls/paint_buffer.h"
+#include "skin/controls/picture_cache.h"
 #include "skin/controls/skin_control.h"
 
 namespace varnelta {
@@ -32,6 +34,8 @@ class TSkinTab : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
+  void Detach() override;
+  const TPictureCache& Pictures() const { return pictures_; }
 
   int FTabPosition = 0;  // 0 top, 1 bottom, 2 left, 3 right
   bool FCloseButtons = false;
@@ -51,6 +55,8 @@ class TSkinTab : public TSkinControl {
   TBitmap tabImage_;
   TBitmap paneImage_;
   TPaintBuffer buffer_;
+  TPaintBuffer strip_;  // the tab strip, lying down for side tabs
+  TPictureCache pictures_;
   RECT lastDisplay_{};
   RECT lastStrip_{};
   RECT lastStripInBuffer_{};
