@@ -1,18 +1,24 @@
 // The skinners' picture cache under Wine: a cached picture paints exactly what the one-off
 // drawing paints (copied and with magenta left out), is built once per image, size and cell,
-// stays within its capacity, and frees every handle it made.
+// stays within its capacity, and frees every handle it made; the range skinners keep their
+// pictures over repaints without handle growth and drop them on a skin change and on detach.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "runtime/dib_section.h"
 #include "runtime/handle_count.h"
 #include "skin/controls/picture_cache.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_track_bar.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/frame/win32/picture_draw.h"
+#include "tests/skin/controls/gallery_page_test_util.h"
 
 namespace varnelta {
 namespace {
@@ -162,6 +168,68 @@ TEST(PictureCache, StaysWithinItsCapacityAndFreesEveryHandle) {
   }
   EXPECT_EQ(HandleCounter::Live(THandleKind::Bitmap), bitmaps);
   EXPECT_EQ(TDibSection::LiveCount(), sections);
+}
+
+class RangesPictures : public testing::GalleryPageTest {
+ protected:
+  void SetUp() override {
+    GalleryPageTest::SetUp();
+    LoadPage("ranges.txt");
+  }
+  void Paint(const char* name) {
+    RedrawWindow(HandleOf(name), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+};
+
+TEST_F(RangesPictures, RepaintsReuseThePicturesAndSkinChangeAndDetachDropThem) {
+  struct Row {
+    const char* name;
+    std::function<const TPictureCache*()> cache;
+  };
+  const Row rows[] = {
+      {"TrackHorizontal",
+       [this]() -> const TPictureCache* {
+         auto* s = PageSkinner<TSkinTrackBar>("TrackHorizontal");
+         return s ? &s->Pictures() : nullptr;
+       }},
+      {"ProgressSmoothHalf",
+       [this]() -> const TPictureCache* {
+         auto* s = PageSkinner<TSkinProgress>("ProgressSmoothHalf");
+         return s ? &s->Pictures() : nullptr;
+       }},
+      {"UpDownVertical",
+       [this]() -> const TPictureCache* {
+         auto* s = PageSkinner<TSkinUpDown>("UpDownVertical");
+         return s ? &s->Pictures() : nullptr;
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const TPictureCache* cache = row.cache();
+    ASSERT_NE(cache, nullptr);
+    Paint(row.name);
+    ASSERT_GT(cache->Size(), 0u);
+    const int builds = cache->Builds();
+    const long bitmaps = HandleCounter::Live(THandleKind::Bitmap);
+    const int sections = TDibSection::LiveCount();
+    for (int i = 0; i < 100; ++i) Paint(row.name);
+    EXPECT_EQ(cache->Builds(), builds);
+    EXPECT_EQ(HandleCounter::Live(THandleKind::Bitmap), bitmaps);
+    EXPECT_EQ(TDibSection::LiveCount(), sections);
+    // A skin change drops them; the next paint builds them again.
+    auto* skinner = PageSkinner<TSkinControl>(row.name);
+    ASSERT_NE(skinner, nullptr);
+    skinner->SkinChanged();
+    testing::PumpPending();
+    Paint(row.name);
+    EXPECT_GT(cache->Builds(), builds);
+    // Letting go frees every picture.
+    const long held = HandleCounter::Live(THandleKind::Bitmap);
+    skinner->Unhook();
+    skinner->Detach();
+    EXPECT_EQ(cache->Size(), 0u);
+    EXPECT_LT(HandleCounter::Live(THandleKind::Bitmap), held);
+  }
 }
 
 }  // namespace
