@@ -9,4 +9,9 @@ if [ ! -f "$state/env" ]; then
 fi
 # shellcheck source=/dev/null
 . "$state/env"
+# Wine makes a new prefix of its own (without the session's font links) where none is: refuse.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "wine-run: the session's prefix $WINEPREFIX is missing (stopped or being remade)" >&2
+  exit 1
+fi
 exec "${VARNELTA_WINE:-wine}" "$@"

@@ -49,8 +49,20 @@ make_template() {
     /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   WINEPREFIX=$template.tmp wineserver -w
   ln -sf /usr/share/wine/fonts/*.ttf "$template.tmp/drive_c/windows/Fonts/"
-  "$wine" --version >"$template.tmp/.varnelta-wine-version"
+  template_stamp >"$template.tmp/.varnelta-wine-version"
   mv "$template.tmp" "$template"
+}
+
+# What a template was made by: the Wine version and this recipe, so that a template made before
+# a change of the recipe (a font or registry setting added) is made again instead of reused.
+template_stamp() {
+  echo "$("$wine" --version) $(declare -f make_template | sha1sum | cut -c1-16)"
+}
+
+# The prefix has what Chinese text needs: Tahoma linked to the CJK font, Wine's own fonts.
+prefix_has_fonts() {
+  grep -q '^"Tahoma"=str(7):"wqy-microhei.ttc' "$1/system.reg" 2>/dev/null &&
+    [ -e "$1/drive_c/windows/Fonts/marlett.ttf" ]
 }
 
 case "$action" in
@@ -67,12 +79,16 @@ case "$action" in
     [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
     export DISPLAY=:$(head -n1 "$state/display")
     if [ ! -f "$template/.varnelta-wine-version" ] ||
-       [ "$(cat "$template/.varnelta-wine-version")" != "$("$wine" --version)" ]; then
+       [ "$(cat "$template/.varnelta-wine-version")" != "$(template_stamp)" ] || ! prefix_has_fonts "$template"; then
       rm -rf "$template"
       make_template
     fi
-    rm -rf "$prefix"
-    cp -a "$template" "$prefix"
+    # The prefix appears whole or not at all: a program started against a missing prefix would
+    # make Wine create a new one of its own, without the font links.
+    rm -rf "$prefix" "$prefix.tmp"
+    cp -a "$template" "$prefix.tmp"
+    mv "$prefix.tmp" "$prefix"
+    prefix_has_fonts "$prefix" || { echo "the Wine prefix has no CJK font link" >&2; exit 1; }
     cat >"$state/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$prefix

@@ -4,6 +4,8 @@
 #include <commdlg.h>
 
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
 #include "runtime/application.h"
 #include "runtime/common_controls.h"
@@ -81,6 +83,9 @@ TGalleryForm::TGalleryForm(TComponent* owner, std::vector<std::string> pageText)
   SkinData1 = Find<TSkinData>(*this, "SkinData1");
   MessageButton = Find<TButton>(*this, "MessageButton");
   SkinLabel = Find<TLabel>(*this, "SkinLabel");
+  GalleryMenu = Find<TMainMenu>(*this, "GalleryMenu");
+  PageMenu = Find<TMenuItem>(*this, "PageMenu");
+  SkinPopup = Find<TPopupMenu>(*this, "SkinPopup");
   tabs_ = new TPageControl(this);
   tabs_->SetName("PageTabs");
   tabs_->SetParent(this);
@@ -98,7 +103,6 @@ TGalleryForm::TGalleryForm(TComponent* owner, std::vector<std::string> pageText)
 TGalleryForm::~TGalleryForm() {
   // The pages' controls go first, while the sheets they sit on still exist.
   pageForms_.clear();
-  if (menu_ && !HandleAllocated()) DestroyMenu(menu_);
 }
 
 void TGalleryForm::CreateParams(TCreateParams& params) {
@@ -109,6 +113,15 @@ void TGalleryForm::CreateParams(TCreateParams& params) {
 TNotifyEvent TGalleryForm::FindMethod(std::string_view name) {
   if (name == "MessageButtonClick") {
     return {"MessageButtonClick", [this](TComponent* s) { MessageButtonClick(s); }};
+  }
+  static constexpr std::pair<std::string_view, UINT> kSkinItems[] = {
+      {"StoredSkinClick", kCmdStoredSkin},
+      {"DarkSkinClick", kCmdDarkSkin},
+      {"OpenSkinClick", kCmdOpenSkin},
+      {"NoSkinClick", kCmdNoSkin},
+  };
+  for (const auto& [handler, command] : kSkinItems) {
+    if (name == handler) return {std::string(handler), [this, id = command](TComponent*) { Command(id); }};
   }
   return {};
 }
@@ -152,6 +165,12 @@ void TGalleryForm::AddPage(const TPageName& name, std::string_view text) {
   std::vector<TControl*> controls;
   for (int i = 0; i < page->ControlCount(); ++i) controls.push_back(page->Controls(i));
   for (TControl* control : controls) control->SetParent(info.Sheet);
+  const UINT command = kCmdFirstPage + static_cast<UINT>(pages_.size());
+  auto* item = new TMenuItem(this);
+  item->SetName(std::string(name.Name) + "PageItem");
+  item->SetCaption(Utf8ToWide(name.Name).value_or(L"?"));
+  item->OnClick = {"", [this, command](TComponent*) { Command(command); }};
+  PageMenu->Add(item);
   pages_.push_back(std::move(info));
   pageForms_.push_back(std::move(page));
 }
@@ -172,28 +191,6 @@ void TGalleryForm::LayoutTabs() {
   const int gap = client.Height() - MessageButton->Top() - MessageButton->Height();
   tabs_->SetBounds(margin, margin, client.Width() - 2 * margin,
                    MessageButton->Top() - gap - margin);
-}
-
-HMENU TGalleryForm::BuildSkinMenu() const {
-  HMENU skin = CreatePopupMenu();
-  AppendMenuW(skin, MF_STRING, kCmdStoredSkin, L"&Stored skin");
-  AppendMenuW(skin, MF_STRING, kCmdDarkSkin, L"&Dark skin");
-  AppendMenuW(skin, MF_STRING, kCmdOpenSkin, L"&Open skin file...");
-  AppendMenuW(skin, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(skin, MF_STRING, kCmdNoSkin, L"&No skin");
-  return skin;
-}
-
-void TGalleryForm::CreateHandleDone() {
-  TForm::CreateHandleDone();
-  menu_ = CreateMenu();
-  AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildSkinMenu()), L"&Skin");
-  HMENU pages = CreatePopupMenu();
-  for (std::size_t i = 0; i < pages_.size(); ++i) {
-    AppendMenuW(pages, MF_STRING, kCmdFirstPage + i, Utf8ToWide(pages_[i].Name).value_or(L"?").c_str());
-  }
-  AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(pages), L"&Page");
-  ::SetMenu(handle_, menu_);
 }
 
 void TGalleryForm::Command(UINT id) {
@@ -272,23 +269,6 @@ void TGalleryForm::WndProc(TMessage& m) {
         PostMessageW(handle_, kFollowSkinColoursMessage, 0, 0);
       }
       break;
-    case WM_COMMAND:
-      if (m.LParam == 0 && HIWORD(m.WParam) <= 1) {
-        Command(LOWORD(m.WParam));
-        m.Result = 0;
-        return;
-      }
-      break;
-    case WM_CONTEXTMENU: {
-      // The skin choices as a popup menu anywhere in the window.
-      HMENU popup = BuildSkinMenu();
-      POINT at{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-      if (m.LParam == -1) GetCursorPos(&at);
-      TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, handle_, nullptr);
-      DestroyMenu(popup);
-      m.Result = 0;
-      return;
-    }
     default: break;
   }
   TForm::WndProc(m);

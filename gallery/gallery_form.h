@@ -11,6 +11,7 @@
 #include "gallery/page_description.h"
 #include "gallery/skin_switch.h"
 #include "runtime/form.h"
+#include "runtime/menus.h"
 #include "runtime/std_controls.h"
 #include "runtime/tab_controls.h"
 #include "skin/data/skin_data.h"
@@ -19,7 +20,7 @@ namespace varnelta::gallery {
 
 inline constexpr const wchar_t* kGalleryWindowClass = L"VarneltaGallery";
 
-// Menu commands.
+// The gallery's commands: what its menu items do (Command runs one as a click on its item would).
 enum : UINT {
   kCmdStoredSkin = 101,
   kCmdDarkSkin = 102,
@@ -49,6 +50,9 @@ class TGalleryForm : public TForm {
   TSkinData* SkinData1 = nullptr;
   TButton* MessageButton = nullptr;
   TLabel* SkinLabel = nullptr;
+  TMainMenu* GalleryMenu = nullptr;
+  TMenuItem* PageMenu = nullptr;  // one item per page, added as the pages are read
+  TPopupMenu* SkinPopup = nullptr;
 
   TPageControl& Tabs() { return *tabs_; }
   const std::vector<TGalleryPageInfo>& Pages() const { return pages_; }
@@ -60,7 +64,7 @@ class TGalleryForm : public TForm {
   }
   // Shows the page of that name; false when there is none.
   bool ShowPage(std::string_view name);
-  // Runs a menu command as if chosen from the menu.
+  // Runs a command as if its menu item were chosen.
   void Command(UINT id);
   // The caption and label follow the current skin choice.
   void SkinChanged();
@@ -73,12 +77,10 @@ class TGalleryForm : public TForm {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void CreateHandleDone() override;
 
  private:
   void LoadPages(const std::vector<std::string>& pageText);
   void AddPage(const TPageName& name, std::string_view text);
-  HMENU BuildSkinMenu() const;
   void OpenSkinFile();
   void LayoutTabs();
 
@@ -86,7 +88,6 @@ class TGalleryForm : public TForm {
   std::vector<TGalleryPageInfo> pages_;
   std::vector<std::unique_ptr<TGalleryPage>> pageForms_;
   std::unique_ptr<TGallerySkins> skins_;
-  HMENU menu_ = nullptr;
   bool activated_ = false;
 };
 

@@ -20,6 +20,8 @@ class TPaintBuffer {
   HDC DC() const { return dc_; }
   int Width() const { return section_.Width(); }
   int Height() const { return section_.Height(); }
+  // A copy of the pixels (pending drawing flushed first).
+  TBitmap ToBitmap() const { return section_.ToBitmap(); }
   // Copies the whole buffer to `dc` at (x, y).
   void CopyTo(HDC dc, int x, int y) const;
   void Release();

@@ -7,6 +7,7 @@
 #include "runtime/dib_section.h"
 #include "skin/controls/range_maths.h"
 #include "skin/data/img_util.h"
+#include "skin/frame/dpi_scale.h"
 #include "skin/frame/win32/picture_draw.h"
 
 namespace varnelta {
@@ -32,16 +33,21 @@ bool TSkinProgress::BeforeMessage(TMessage& message) {
   }
 }
 
-void TSkinProgress::Compose(HDC b, const TSkinElements& skin, int length, int thickness, int fill) const {
+void TSkinProgress::DrawElement(HDC dc, const RECT& rect, int frame, const TDataSkinObject& element) {
+  pictures_.DrawSliced(dc, rect, element.Image, false, element.Tile != 0, element.Trans == 1, 2, frame,
+                       ScalePixels(element.Margins, ScreenDpi()));
+}
+
+void TSkinProgress::Compose(HDC b, const TSkinElements& skin, int length, int thickness, int fill) {
   const TDataSkinBorder& bar = *skin.Progress;
   const RECT all{0, 0, length, thickness};
   FillFace(b, all);
   if (bar.Style != 1) {
-    DrawElementFrame(b, all, 2, 1, bar);
-    if (fill > 0) DrawElementFrame(b, {0, 0, fill, thickness}, 2, 2, bar);
+    DrawElement(b, all, 1, bar);
+    if (fill > 0) DrawElement(b, {0, 0, fill, thickness}, 2, bar);
     return;
   }
-  DrawSlicedFrame(b, all, bar.Image, false, false, bar.Trans == 1, 1, 1, bar.Margins);
+  pictures_.DrawSliced(b, all, bar.Image, false, false, bar.Trans == 1, 1, 1, bar.Margins);
   const TDataSkinObject* chunk = skin.ProgressChunk.get();
   if (!chunk || chunk->Image.Empty() || fill <= 0) return;
   const int saved = SaveDC(b);
@@ -51,13 +57,14 @@ void TSkinProgress::Compose(HDC b, const TSkinElements& skin, int length, int th
     IntersectClipRect(b, 0, 0, std::min(run.Right, length - 2), thickness);
     const int top = (thickness - h) / 2;
     for (int i = 0; i < run.Count; ++i) {
-      gdi::DrawPicture(b, chunk->Margins.Left + 2 + i * w, top, chunk->Image, chunk->Trans == 1);
+      const int x = chunk->Margins.Left + 2 + i * w;
+      pictures_.DrawCell(b, {x, top, x + w, top + h}, chunk->Image, chunk->Trans == 1, 1, 1);
     }
   } else {
     const int right = std::min(fill, length - 2);
     if (right > 2) {
-      DrawSlicedFrame(b, {2, 2, right, thickness - 2}, chunk->Image, false, false, chunk->Trans == 1, 1, 1,
-                      {chunk->Margins.Left, 0, chunk->Margins.Right, 0});
+      pictures_.DrawSliced(b, {2, 2, right, thickness - 2}, chunk->Image, false, false, chunk->Trans == 1, 1, 1,
+                           {chunk->Margins.Left, 0, chunk->Margins.Right, 0});
     }
   }
   RestoreDC(b, saved);
@@ -74,17 +81,35 @@ void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
   const int maximum = static_cast<int>(SendMessageW(FHandle, PBM_GETRANGE, FALSE, 0));
   const int minimum = static_cast<int>(SendMessageW(FHandle, PBM_GETRANGE, TRUE, 0));
   lastFill_ = ProgressFill(length, position, minimum, maximum);
-  TDibSection section(length, thickness);
-  if (section.Empty()) return;
-  HDC b = CreateCompatibleDC(dc);
-  if (!b) return;
-  HGDIOBJ old = SelectObject(b, section.Handle());
-  Compose(b, *skin, length, thickness, lastFill_);
-  SelectObject(b, old);
-  DeleteDC(b);
-  TBitmap picture = section.ToBitmap();
-  if (vertical) RotateBitmapLeft(picture);
-  gdi::DrawPicture(dc, rect.left, rect.top, picture, false);
+  const TComposed wanted{length, thickness, lastFill_, vertical};
+  if (picture_.Empty() || !(composed_ == wanted)) {
+    picture_ = TBitmap();
+    TDibSection section(length, thickness);
+    if (section.Empty()) return;
+    HDC b = CreateCompatibleDC(dc);
+    if (!b) return;
+    HGDIOBJ old = SelectObject(b, section.Handle());
+    ++compositions_;
+    Compose(b, *skin, length, thickness, lastFill_);
+    SelectObject(b, old);
+    DeleteDC(b);
+    picture_ = section.ToBitmap();
+    if (vertical) RotateBitmapLeft(picture_);
+    composed_ = wanted;
+  }
+  gdi::DrawPicture(dc, rect.left, rect.top, picture_, false);
+}
+
+void TSkinProgress::Detach() {
+  pictures_.Clear();
+  picture_ = TBitmap();
+  TSkinControl::Detach();
+}
+
+void TSkinProgress::SkinChanged() {
+  pictures_.Clear();
+  picture_ = TBitmap();
+  TSkinControl::SkinChanged();
 }
 
 }  // namespace varnelta

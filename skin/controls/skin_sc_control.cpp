@@ -87,6 +87,7 @@ void TSkinScControl::Detach() {
 }
 
 void TSkinScControl::SkinChanged() {
+  if (FBar) FBar->SkinChanged();
   if (FBar && FHandle) FBar->Place(FHandle);
   if (FBar) FBar->Invalidate();
 }

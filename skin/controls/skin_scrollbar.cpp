@@ -179,6 +179,8 @@ void TSkinScrollbar::SkinChanged() {
     FRecolour = true;
     SetOrdProp(FControl, "FixedColor", Skin()->Colours[kColourButtonFace]);
   }
+  if (FHorzBar) FHorzBar->SkinChanged();
+  if (FVertBar) FVertBar->SkinChanged();
   PlaceBars();
   Repaint();
 }

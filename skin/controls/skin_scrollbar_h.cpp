@@ -62,4 +62,10 @@ void TSkinScrollbarH::Detach() {
   FVertBar.reset();
 }
 
+void TSkinScrollbarH::SkinChanged() {
+  if (FHorzBar) FHorzBar->SkinChanged();
+  if (FVertBar) FVertBar->SkinChanged();
+  TSkinControl::SkinChanged();
+}
+
 }  // namespace varnelta

@@ -18,6 +18,7 @@ class TSkinScrollbarH : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void Detach() override;
+  void SkinChanged() override;
 
   TWScrollbar* HorzBar() const { return FHorzBar.get(); }
   TWScrollbar* VertBar() const { return FVertBar.get(); }

@@ -35,6 +35,9 @@ void TSkinTab::Prepare() {
   const LONG_PTR style = GetWindowLongEx(FHandle, GWL_STYLE);
   FEnabled = !(style & WS_DISABLED);
   FTabPosition = TabSideFromStyle(static_cast<std::uint32_t>(style));
+  // The pictures are cut from the images made here: none of the kept ones fits any more.
+  pictures_.Clear();
+  stripValid_ = false;
   tabImage_.Clear();
   paneImage_.Clear();
   const TSkinElements* skin = Skin();
@@ -89,6 +92,15 @@ void TSkinTab::AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, T
 void TSkinTab::SkinChanged() {
   Prepare();
   TSkinControl::SkinChanged();
+}
+
+void TSkinTab::Detach() {
+  pictures_.Clear();
+  stripValid_ = false;
+  turnedStrip_ = TBitmap();
+  strip_.Release();
+  buffer_.Release();
+  TSkinControl::Detach();
 }
 
 bool TSkinTab::CloseBoxClicked(TPoint point) {
@@ -147,7 +159,7 @@ void TSkinTab::AfterMessage(TMessage& message) {
 void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int index, bool focused) {
   const int frame = focused ? 2 : 1;
   if (!tabImage_.Empty()) {
-    DrawSlicedFrame(dc, r, tabImage_, false, tabs.Tile != 0, tabs.Trans == 1, kTabFrames, frame, tabs.Margins);
+    pictures_.DrawSliced(dc, r, tabImage_, false, tabs.Tile != 0, tabs.Trans == 1, kTabFrames, frame, tabs.Margins);
   }
   // The text buffer is counted in characters of the wide call.
   wchar_t text[kTextChars + 1]{};
@@ -192,6 +204,62 @@ void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int i
   DrawTextEx(dc, caption, t, TextFlags(DT_SINGLELINE | DT_VCENTER | DT_LEFT));
 }
 
+TSkinTab::TStripLook TSkinTab::ReadStripLook(const TPoint& size, const TRect& strip, const TRect& display,
+                                              COLORREF fill) const {
+  TStripLook look;
+  look.Size = size;
+  look.Focus = static_cast<int>(SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
+  look.Enabled = FEnabled;
+  look.Fill = fill;
+  look.Font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
+  look.Images = reinterpret_cast<HIMAGELIST>(SendMessageW(FHandle, TCM_GETIMAGELIST, 0, 0));
+  const int count = static_cast<int>(SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    RECT r{};
+    const bool placed = SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    look.Rects.push_back(placed ? TabInBuffer(FromRect(r), strip, display, FTabPosition) : TRect{});
+    wchar_t text[kTextChars + 1]{};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = text;
+    item.cchTextMax = kTextChars;
+    item.iImage = -1;
+    if (!SendMessageW(FHandle, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))) text[0] = 0;
+    text[kTextChars] = L'\0';
+    look.Texts.emplace_back(text);
+    look.ImageIndexes.push_back(item.iImage);
+  }
+  return look;
+}
+
+void TSkinTab::ComposeStrip(const TDataSkinBorder& tabs, const TStripLook& look) {
+  ++stripCompositions_;
+  HDC s = strip_.DC();
+  FillColour(s, {0, 0, look.Size.X, look.Size.Y}, look.Fill);
+  HGDIOBJ oldFont = look.Font ? SelectObject(s, look.Font) : nullptr;
+  const int oldMode = SetBkMode(s, TRANSPARENT);
+  const int count = static_cast<int>(look.Rects.size());
+  FCloseRects.assign(static_cast<std::size_t>(count), RECT{});
+  // The focused tab last, so that it overlaps its neighbours.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < count; ++i) {
+      if ((i == look.Focus) != (pass == 1)) continue;
+      const TRect& r = look.Rects[static_cast<std::size_t>(i)];
+      if (r.IsEmpty()) continue;
+      DrawTab(s, tabs, ToRect(r), i, i == look.Focus);
+    }
+  }
+  SetBkMode(s, oldMode);
+  if (oldFont) SelectObject(s, oldFont);
+  stripCloseRects_ = FCloseRects;
+  turnedStrip_ = TBitmap();
+  if (FTabPosition == tabLeft || FTabPosition == tabRight) {
+    turnedStrip_ = strip_.ToBitmap();
+    if (FTabPosition == tabLeft) RotateBitmapLeft(turnedStrip_);
+    if (FTabPosition == tabRight) RotateBitmapRight(turnedStrip_);
+  }
+}
+
 void TSkinTab::PaintSkin(HDC dc, const RECT& w) {
   const int width = w.right - w.left, height = w.bottom - w.top;
   if (width <= 0 || height <= 0 || !buffer_.Resize(dc, width, height)) return;
@@ -210,38 +278,27 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& w) {
   if (!paneImage_.Empty() && skin) {
     const TRect margins = skin->Tabs && skin->Tabs->Style == 1 && skin->TabPane ? skin->TabPane->Margins
                                                                                : TRect{4, 5, 4, 4};
-    DrawSlicedFrame(b, lastDisplay_, paneImage_, false, false, false, 1, 1, margins);
+    pictures_.DrawSliced(b, lastDisplay_, paneImage_, false, false, false, 1, 1, margins);
   }
   const TPoint size = TabBufferSize(strip, FTabPosition);
   const int count = static_cast<int>(SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0));
   FCloseRects.assign(count > 0 ? static_cast<std::size_t>(count) : 0, RECT{});
   if (skin && skin->Tabs && size.X > 0 && size.Y > 0) {
-    TDibSection section(size.X, size.Y);
-    HDC s = section.Empty() ? nullptr : CreateCompatibleDC(dc);
-    if (s) {
-      HGDIOBJ oldBitmap = SelectObject(s, section.Handle());
-      FillColour(s, {0, 0, size.X, size.Y}, ColorToRGB(ParentColour(skin->Colours[kColourButtonFace])));
-      HFONT font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
-      HGDIOBJ oldFont = font ? SelectObject(s, font) : nullptr;
-      const int oldMode = SetBkMode(s, TRANSPARENT);
-      const int focus = static_cast<int>(SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
-      // The focused tab last, so that it overlaps its neighbours.
-      for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < count; ++i) {
-          if ((i == focus) != (pass == 1)) continue;
-          RECT r{};
-          if (!SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
-          DrawTab(s, *skin->Tabs, ToRect(TabInBuffer(FromRect(r), strip, display, FTabPosition)), i, i == focus);
-        }
+    const COLORREF fill = ColorToRGB(ParentColour(skin->Colours[kColourButtonFace]));
+    TStripLook look = ReadStripLook(size, strip, display, fill);
+    const bool sameSize = strip_.Width() == size.X && strip_.Height() == size.Y;
+    if (strip_.Resize(dc, size.X, size.Y)) {
+      if (!stripValid_ || !sameSize || !(look == stripLook_)) {
+        ComposeStrip(*skin->Tabs, look);
+        stripLook_ = std::move(look);
+        stripValid_ = true;
       }
-      SetBkMode(s, oldMode);
-      if (oldFont) SelectObject(s, oldFont);
-      SelectObject(s, oldBitmap);
-      DeleteDC(s);
-      TBitmap picture = section.ToBitmap();
-      if (FTabPosition == tabLeft) RotateBitmapLeft(picture);
-      if (FTabPosition == tabRight) RotateBitmapRight(picture);
-      gdi::DrawPicture(b, strip.Left, strip.Top, picture, false);
+      FCloseRects = stripCloseRects_;
+      if (FTabPosition == tabLeft || FTabPosition == tabRight) {
+        gdi::DrawPicture(b, strip.Left, strip.Top, turnedStrip_, false);
+      } else {
+        strip_.CopyTo(b, strip.Left, strip.Top);
+      }
     }
   }
   // Windowless children of the control go over the pane and the tabs, each within its bounds.

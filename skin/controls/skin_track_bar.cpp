@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "runtime/types.h"
-#include "skin/frame/win32/picture_draw.h"
 
 namespace varnelta {
 
@@ -60,7 +59,7 @@ void TSkinTrackBar::DrawThumb(HDC dc, bool vertical) {
   const TSkinElements* skin = Skin();
   const TDataSkinObject* thumb = skin ? (vertical ? skin->TrackThumbVert.get() : skin->TrackThumbHorz.get()) : nullptr;
   if (thumb && !thumb->Image.Empty()) {
-    gdi::DrawFrameCell(dc, {r.left, r.top, r.right, r.bottom}, thumb->Image, true, kThumbFrames, kThumbFrame);
+    pictures_.DrawCell(dc, r, thumb->Image, true, kThumbFrames, kThumbFrame);
     return;
   }
   FillFace(dc, r);
@@ -85,17 +84,23 @@ void TSkinTrackBar::DrawChannel(HDC dc, bool vertical) {
   if (vertical) {
     const int w = image.Width(), cw = r.right - r.left;
     const int left = w < cw ? r.left + (cw - w) / 2 : r.left;
-    DrawSlicedFrame(dc, {left, r.top, left + w, r.bottom}, image, false, false, transparent, 1, 1,
-                    {0, track->Margins.Top, 0, track->Margins.Bottom});
+    pictures_.DrawSliced(dc, {left, r.top, left + w, r.bottom}, image, false, false, transparent, 1, 1,
+                         {0, track->Margins.Top, 0, track->Margins.Bottom});
   } else {
     const int h = image.Height(), ch = r.bottom - r.top;
     const int top = h < ch ? r.top + (ch - h) / 2 : r.top;
-    DrawSlicedFrame(dc, {r.left, top, r.right, top + h}, image, false, false, transparent, 1, 1,
-                    {track->Margins.Left, 0, track->Margins.Right, 0});
+    pictures_.DrawSliced(dc, {r.left, top, r.right, top + h}, image, false, false, transparent, 1, 1,
+                         {track->Margins.Left, 0, track->Margins.Right, 0});
   }
 }
 
+void TSkinTrackBar::Detach() {
+  pictures_.Clear();
+  TSkinControl::Detach();
+}
+
 void TSkinTrackBar::SkinChanged() {
+  pictures_.Clear();
   // Taking the focus and giving it straight back makes the control draw itself again.
   HWND had = GetFocus();
   if (FHandle && IsWindowVisible(FHandle) && IsWindowEnabled(FHandle)) {

@@ -6,7 +6,6 @@
 #include <cwctype>
 
 #include "skin/controls/range_maths.h"
-#include "skin/frame/win32/picture_draw.h"
 
 namespace varnelta {
 
@@ -118,6 +117,44 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool
   DeleteObject(pen);
 }
 
+void TSkinUpDown::Compose(const TComposed& look, const TDataSkinBorder* element) {
+  ++compositions_;
+  HDC b = buffer_.DC();
+  FillFace(b, {0, 0, look.Width, look.Height});
+  const TUpDownHalves halves = SplitUpDown({0, 0, look.Width, look.Height}, look.Horizontal);
+  for (int half = 0; half < 2; ++half) {
+    const RECT r = ToRect(half == 0 ? halves.First : halves.Second);
+    const int state = look.States[half];
+    if (!look.Pictured) {
+      DrawPlainHalf(b, r, state, half, look.Horizontal);
+      continue;
+    }
+    const int frame = UpDownFrame(half, state);
+    pictures_.DrawCell(b, r, element->Image, true, kFrames, frame);
+    const TBitmap& glyphs = element->SecondImage;
+    const int gw = glyphs.Width() / kFrames, gh = glyphs.Height();
+    if (gw <= 0 || gh <= 0) continue;
+    const int gx = (r.left + r.right - gw) / 2, gy = (r.top + r.bottom - gh) / 2;
+    pictures_.DrawCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);
+  }
+}
+
+void TSkinUpDown::Forget() {
+  composedValid_ = false;
+  pictures_.Clear();
+}
+
+void TSkinUpDown::Detach() {
+  Forget();
+  buffer_.Release();
+  TSkinControl::Detach();
+}
+
+void TSkinUpDown::SkinChanged() {
+  Forget();
+  TSkinControl::SkinChanged();
+}
+
 void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   RECT draw = rect;
   if (FInEdit) {
@@ -134,34 +171,31 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   }
   lastDraw_ = draw;
   const int width = draw.right - draw.left, height = draw.bottom - draw.top;
-  if (width <= 0 || height <= 0 || !buffer_.Resize(dc, width, height)) return;
-  HDC b = buffer_.DC();
-  FillFace(b, {0, 0, width, height});
+  if (width <= 0 || height <= 0) return;
   const bool horizontal = Horizontal();
   const bool disabled = (GetWindowLongEx(FHandle, GWL_STYLE) & WS_DISABLED) != 0;
   POINT cursor{};
   GetCursorPos(&cursor);
   ScreenToClient(FHandle, &cursor);
   const int cursorHalf = hot_ || pressedHalf_ >= 0 ? HalfAt(cursor) : -1;
-  const TUpDownHalves halves = SplitUpDown({0, 0, width, height}, horizontal);
   const TSkinElements* skin = Skin();
   const TDataSkinBorder* element = skin ? (horizontal ? skin->UpDownHorz.get() : skin->UpDownVert.get()) : nullptr;
   const bool pictured = element && !element->Image.Empty();
+  TComposed wanted;
+  wanted.Width = width;
+  wanted.Height = height;
+  wanted.Horizontal = horizontal;
+  wanted.Pictured = pictured;
   for (int half = 0; half < 2; ++half) {
-    const RECT r = ToRect(half == 0 ? halves.First : halves.Second);
-    const int state = UpDownHalfState(half, disabled, cursorHalf, pressedHalf_);
-    lastStates_[half] = state;
-    if (!pictured) {
-      DrawPlainHalf(b, r, state, half, horizontal);
-      continue;
-    }
-    const int frame = UpDownFrame(half, state);
-    gdi::DrawFrameCell(b, {r.left, r.top, r.right, r.bottom}, element->Image, true, kFrames, frame);
-    const TBitmap& glyphs = element->SecondImage;
-    const int gw = glyphs.Width() / kFrames, gh = glyphs.Height();
-    if (gw <= 0 || gh <= 0) continue;
-    const int gx = (r.left + r.right - gw) / 2, gy = (r.top + r.bottom - gh) / 2;
-    gdi::DrawFrameCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);
+    wanted.States[half] = UpDownHalfState(half, disabled, cursorHalf, pressedHalf_);
+    lastStates_[half] = wanted.States[half];
+  }
+  const bool sameSize = buffer_.Width() == width && buffer_.Height() == height;
+  if (!buffer_.Resize(dc, width, height)) return;
+  if (!composedValid_ || !sameSize || !(composed_ == wanted)) {
+    Compose(wanted, element);
+    composed_ = wanted;
+    composedValid_ = true;
   }
   buffer_.CopyTo(dc, draw.left, draw.top);
 }

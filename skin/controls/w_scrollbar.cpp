@@ -85,6 +85,11 @@ void TWScrollbar::SetPart(int part) {
   Invalidate();
 }
 
+void TWScrollbar::SkinChanged() {
+  pictures_.Clear();
+  Invalidate();
+}
+
 void TWScrollbar::Place(HWND target) {
   target_ = target;
   if (!handle_) return;
@@ -241,8 +246,8 @@ void TWScrollbar::Paint(HDC dc) {
     track.right -= arrowSize_;
   }
   if (HasImage(trackElement)) {
-    TSkinControl::DrawSlicedFrame(b, track, trackElement->Image, false, trackElement->Tile != 0,
-                                  trackElement->Trans == 1, kTrackFrames, disabled ? 3 : 1, trackElement->Margins);
+    pictures_.DrawSliced(b, track, trackElement->Image, false, trackElement->Tile != 0,
+                         trackElement->Trans == 1, kTrackFrames, disabled ? 3 : 1, trackElement->Margins);
   }
   // Arrows.
   int a = arrowSize_;
@@ -258,10 +263,8 @@ void TWScrollbar::Paint(HDC dc) {
   int firstFrame = vertical_ ? 9 : 1, secondFrame = vertical_ ? 13 : 5;
   if (part_ == spFirstArrow) firstFrame += pressed_ ? 1 : 3;
   if (part_ == spSecondArrow) secondFrame += pressed_ ? 1 : 3;
-  gdi::DrawFrameCell(b, {first.left, first.top, first.right, first.bottom}, arrows.Image, true, kScrollFrames,
-                     firstFrame);
-  gdi::DrawFrameCell(b, {second.left, second.top, second.right, second.bottom}, arrows.Image, true,
-                     kScrollFrames, secondFrame);
+  pictures_.DrawCell(b, first, arrows.Image, true, kScrollFrames, firstFrame);
+  pictures_.DrawCell(b, second, arrows.Image, true, kScrollFrames, secondFrame);
   // Thumb: following the mouse while dragged, else where the native bar has it.
   if (pressed_ && part_ == spThumb) {
     POINT cursor;
@@ -279,9 +282,9 @@ void TWScrollbar::Paint(HDC dc) {
     const RECT t = vertical_ ? RECT{0, thumb_.Start, thickness, thumb_.End}
                              : RECT{thumb_.Start, 0, thumb_.End, thickness};
     if (HasImage(thumbElement)) {
-      TSkinControl::DrawSlicedFrame(b, t, thumbElement->Image, false, false, thumbElement->Trans == 1,
-                                    thumbElement->FrameCount > 0 ? thumbElement->FrameCount : 3, thumbFrame,
-                                    thumbElement->Margins);
+      pictures_.DrawSliced(b, t, thumbElement->Image, false, false, thumbElement->Trans == 1,
+                           thumbElement->FrameCount > 0 ? thumbElement->FrameCount : 3, thumbFrame,
+                           thumbElement->Margins);
     }
     const int g = arrows.Image.Height();
     const int length = thumb_.End - thumb_.Start;
@@ -292,7 +295,7 @@ void TWScrollbar::Paint(HDC dc) {
       const RECT cell = vertical_ ? RECT{0, thumb_.Start + offset, g, thumb_.Start + offset + g}
                                   : RECT{thumb_.Start + offset, 0, thumb_.Start + offset + g, g};
       if (cell.right <= client.right && cell.bottom <= client.bottom) {
-        gdi::DrawFrameCell(b, {cell.left, cell.top, cell.right, cell.bottom}, arrows.Image, true, kScrollFrames, grip);
+        pictures_.DrawCell(b, cell, arrows.Image, true, kScrollFrames, grip);
       }
     }
   }

@@ -1,12 +1,14 @@
 // TWScrollbar: a window laid exactly over one native scroll bar of another window, showing the
 // bar from the skin. Presses are handed to the native bar, so ranges, tracking and the scroll
 // messages stay native; the overlay only replaces what is seen. It is a tool window child of the
-// covered window's parent, never reached by Tab.
+// covered window's parent, never reached by Tab. The pieces it is drawn from (sliced track and
+// thumb, stretched arrow and grip cells) are kept between paints until a size or the skin changes.
 #pragma once
 
 #include <windows.h>
 
 #include "skin/controls/paint_buffer.h"
+#include "skin/controls/picture_cache.h"
 #include "skin/controls/scroll_maths.h"
 
 namespace varnelta {
@@ -29,6 +31,9 @@ class TWScrollbar {
   void Invalidate() const;
   // The highlighted part (a scroll code) while the native bar tracks.
   void SetPart(int part);
+  // The skin's pictures changed: the kept pieces are dropped and the bar drawn again.
+  void SkinChanged();
+  const TPictureCache& Pictures() const { return pictures_; }
 
   HWND Handle() const { return handle_; }
   bool Visible() const { return visible_; }
@@ -68,6 +73,7 @@ class TWScrollbar {
   bool pressed_ = false;
   bool tracking_ = false;
   TPaintBuffer buffer_;
+  TPictureCache pictures_;
 };
 
 }  // namespace varnelta

@@ -8,6 +8,8 @@
 #include <array>
 #include <fstream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "gallery/gallery_capture.h"
 #include "gallery/gallery_form.h"
@@ -15,6 +17,8 @@
 #include "runtime/handle_count.h"
 #include "skin/data/skin_host.h"
 #include "skin/data/win32/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_menu.h"
 #include "tests/runtime/gui_test_util.h"
 
 namespace varnelta::gallery {
@@ -108,6 +112,55 @@ TEST_F(GalleryWindow, MissingAndDamagedFilesLeaveItUnskinnedAndSaySo) {
     TearDown();
   }
   DeleteFileW(L"damaged.skin");
+}
+
+// The menu bar is the runtime's menu, read from the gallery's description and skinned by the
+// engine; its items do what the commands do, reached through the window's own WM_COMMAND.
+TEST_F(GalleryWindow, TheMenuBarIsTheRuntimesMenuAndItsItemsSwitchSkinsAndPages) {
+  Open();
+  ASSERT_NE(form->GalleryMenu, nullptr);
+  EXPECT_EQ(form->Menu(), form->GalleryMenu);
+  TMenuItem* items = form->GalleryMenu->Items();
+  ASSERT_EQ(items->Count(), 2);
+  EXPECT_EQ(items->Items(0)->Caption(), L"&Skin");
+  EXPECT_EQ(items->Items(1), form->PageMenu);
+  std::vector<std::wstring> captions;
+  for (int i = 0; i < items->Items(0)->Count(); ++i) captions.push_back(items->Items(0)->Items(i)->Caption());
+  EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Stored skin", L"&Dark skin", L"&Open skin file...", L"-", L"&No skin"}));
+  ASSERT_EQ(form->PageMenu->Count(), static_cast<int>(form->Pages().size()));
+  // The engine paints the bar from the runtime's menu.
+  TSkinManage* manager = TSkinManage::Current();
+  TWinSkinForm* frame = manager ? manager->FindFormSkinner(form->Handle()) : nullptr;
+  ASSERT_NE(frame, nullptr);
+  ASSERT_NE(frame->SkinMenu(), nullptr);
+  EXPECT_EQ(frame->SkinMenu()->Menu(), form->GalleryMenu);
+  EXPECT_FALSE(frame->SkinMenu()->Items().empty());
+
+  const auto choose = [&](const char* name) {
+    auto* item = dynamic_cast<TMenuItem*>(form->FindComponent(name));
+    if (!item) return false;
+    SendMessageW(form->Handle(), WM_COMMAND, item->Command(), 0);
+    return WaitForSkin(*form);
+  };
+  ASSERT_TRUE(choose("NoSkinItem"));
+  EXPECT_FALSE(Framed(*form));
+  EXPECT_EQ(Caption(), L"Varnelta Gallery - unskinned: switched off");
+  ASSERT_TRUE(choose("StoredSkinItem"));
+  EXPECT_TRUE(Framed(*form));
+  EXPECT_EQ(Caption(), L"Varnelta Gallery - stored skin");
+  // The popup menu offers the same choices.
+  ASSERT_NE(form->SkinPopup, nullptr);
+  EXPECT_EQ(form->PopupMenu(), form->SkinPopup);
+  ASSERT_TRUE(choose("PopupNoSkinItem"));
+  EXPECT_FALSE(Framed(*form));
+  ASSERT_TRUE(choose("PopupStoredSkinItem"));
+  EXPECT_TRUE(Framed(*form));
+  // A page item shows its page.
+  const int last = form->PageMenu->Count() - 1;
+  SendMessageW(form->Handle(), WM_COMMAND, form->PageMenu->Items(last)->Command(), 0);
+  EXPECT_EQ(form->Tabs().ActivePageIndex(), last);
+  SendMessageW(form->Handle(), WM_COMMAND, form->PageMenu->Items(0)->Command(), 0);
+  EXPECT_EQ(form->Tabs().ActivePageIndex(), 0);
 }
 
 // The message box is open (its own modal loop runs): the test switches skinning off from a

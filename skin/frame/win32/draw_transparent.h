@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "runtime/types.h"
+#include "runtime/win_handles.h"
 
 namespace varnelta::gdi {
 
@@ -25,6 +26,14 @@ bool IsNtPlatform();
 // the mask and puts both back afterwards. An empty or inverted rectangle draws nothing.
 void DrawTransparent(HDC dc, const TRect& rect, HBITMAP bitmap, COLORREF key,
                      TTransparentBlit how = TTransparentBlit::ForPlatform);
+
+// The two halves of DrawTransparent, for a caller that keeps the mask of a bitmap it draws
+// often. MakeKeyMask: the monochrome mask of the top left width x height of `bitmap` (not
+// selected into any context), 1 where the pixel equals `key`; empty when the system refuses.
+// DrawMasked: `bitmap` drawn at `rect` leaving the destination where `mask` is 1.
+TBitmapHandle MakeKeyMask(HDC dc, HBITMAP bitmap, int width, int height, COLORREF key);
+void DrawMasked(HDC dc, const TRect& rect, HBITMAP bitmap, HBITMAP mask,
+                TTransparentBlit how = TTransparentBlit::ForPlatform);
 
 }  // namespace varnelta::gdi
 
