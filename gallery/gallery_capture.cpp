@@ -135,27 +135,45 @@ std::vector<TGalleryControl> GalleryControls(TGalleryForm& form) {
   return out;
 }
 
-bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error, TPoint* size) {
-  const std::vector<TGalleryControl> controls = GalleryControls(form);
-  std::vector<TPoint> sizes;
-  for (const TGalleryControl& entry : controls) {
-    RECT r;
-    GetWindowRect(entry.Control->Handle(), &r);
-    sizes.push_back({r.right - r.left, r.bottom - r.top});
-  }
-  const int dpi = Screen().PixelsPerInch();
-  TSheetMetrics metrics;
-  metrics.LabelWidth = MulDiv(metrics.LabelWidth, dpi, 96);
-  metrics.LineHeight = MulDiv(metrics.LineHeight, dpi, 96);
-  metrics.MaxCellWidth = MulDiv(metrics.MaxCellWidth, dpi, 96);
-  metrics.MaxCellHeight = MulDiv(metrics.MaxCellHeight, dpi, 96);
-  const TSheetLayout layout = LayOutSheet(sizes, metrics);
+namespace {
 
+// The path of sheet `index` of a contact sheet: the given path for the first, then "-2", "-3"
+// ... before the extension.
+std::wstring SheetPath(const std::wstring& path, std::size_t index) {
+  if (index == 0) return path;
+  const std::size_t slash = path.find_last_of(L"\\/");
+  std::size_t dot = path.find_last_of(L'.');
+  if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) dot = path.size();
+  return path.substr(0, dot) + L"-" + std::to_wstring(index + 1) + path.substr(dot);
+}
+
+bool WriteBitmapFile(const TDibSection& sheet, const std::wstring& path, std::wstring& error) {
+  TBitmap picture = sheet.ToBitmap();
+  picture.MakeOpaque();
+  const std::vector<std::uint8_t> bytes = picture.SaveToBytes();
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  const bool ok = file != INVALID_HANDLE_VALUE &&
+                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!ok) error = L"cannot write " + path;
+  return ok;
+}
+
+// Visits the controls [from, to) in their four states and draws them onto one sheet.
+bool WriteSheet(TGalleryForm& form, const std::vector<TGalleryControl>& controls, const std::vector<TPoint>& sizes,
+                std::size_t from, std::size_t to, const TSheetMetrics& metrics, const std::wstring& title,
+                const std::wstring& path, std::wstring& error, TPoint& size) {
+  const std::vector<TPoint> mine(sizes.begin() + static_cast<std::ptrdiff_t>(from),
+                                 sizes.begin() + static_cast<std::ptrdiff_t>(to));
+  const TSheetLayout layout = LayOutSheet(mine, metrics);
   TDibSection sheet(layout.Width, layout.Height);
   if (sheet.Empty()) {
     error = L"the sheet is too large";
     return false;
   }
+  const int dpi = Screen().PixelsPerInch();
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ oldBitmap = SelectObject(dc, sheet.Handle());
   HFONT font = CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
@@ -164,19 +182,20 @@ bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstrin
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
-  Text(dc, layout.Title, L"Varnelta Gallery - " + form.Skins().Description() + L" - " + std::to_wstring(dpi) + L" DPI");
+  Text(dc, layout.Title, title);
   for (std::size_t s = 0; s < kSheetStates.size(); ++s) {
     Text(dc, layout.StateHeaders[s], Utf8ToWide(kSheetStates[s]).value_or(L""), DT_CENTER);
   }
 
-  for (std::size_t i = 0; i < controls.size(); ++i) {
+  for (std::size_t row = 0; row < mine.size(); ++row) {
+    const std::size_t i = from + row;
     const TGalleryControl& entry = controls[i];
     ShowPageOf(form, entry);
     TWinControl& control = *entry.Control;
     HWND window = control.Handle();
     const std::wstring label = Utf8ToWide(entry.Page + ": " + control.Name() + " (" + control.ClassName() + ")").value_or(L"?");
-    Text(dc, layout.Labels[i], label);
-    const auto& cells = layout.Cells[i];
+    Text(dc, layout.Labels[row], label);
+    const auto& cells = layout.Cells[row];
     RECT bounds;
     GetWindowRect(window, &bounds);
     // Points inside the control: its client centre.
@@ -224,23 +243,47 @@ bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstrin
     PumpFor(10);
   }
   GdiFlush();
-  if (size) *size = {layout.Width, layout.Height};
+  size = {layout.Width, layout.Height};
   SelectObject(dc, oldFont);
   DeleteObject(font);
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);
+  return WriteBitmapFile(sheet, path, error);
+}
 
-  TBitmap picture = sheet.ToBitmap();
-  picture.MakeOpaque();
-  const std::vector<std::uint8_t> bytes = picture.SaveToBytes();
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  const bool ok = file != INVALID_HANDLE_VALUE &&
-                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  if (!ok) error = L"cannot write " + path;
-  return ok;
+}  // namespace
+
+bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error,
+                       std::vector<TSheetFile>* written) {
+  const std::vector<TGalleryControl> controls = GalleryControls(form);
+  std::vector<TPoint> sizes;
+  for (const TGalleryControl& entry : controls) {
+    RECT r;
+    GetWindowRect(entry.Control->Handle(), &r);
+    sizes.push_back({r.right - r.left, r.bottom - r.top});
+  }
+  const int dpi = Screen().PixelsPerInch();
+  TSheetMetrics metrics;
+  metrics.LabelWidth = MulDiv(metrics.LabelWidth, dpi, 96);
+  metrics.LineHeight = MulDiv(metrics.LineHeight, dpi, 96);
+  metrics.MaxCellWidth = MulDiv(metrics.MaxCellWidth, dpi, 96);
+  metrics.MaxCellHeight = MulDiv(metrics.MaxCellHeight, dpi, 96);
+  // At high DPI the controls may need more pixels than one bitmap may have: then they go on
+  // as many sheets as it takes, in order.
+  std::vector<std::size_t> starts = SplitSheets(sizes, metrics, TBitmap::kMaxPixels);
+  starts.push_back(controls.size());
+  const std::size_t count = starts.size() - 1;
+  std::wstring title = L"Varnelta Gallery - " + form.Skins().Description() + L" - " + std::to_wstring(dpi) + L" DPI";
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::wstring part = count > 1 ? L" - " + std::to_wstring(k + 1) + L" of " + std::to_wstring(count) : L"";
+    TSheetFile file{SheetPath(path, k), {}};
+    if (!WriteSheet(form, controls, sizes, starts[k], starts[k + 1], metrics, title + part, file.Path, error,
+                    file.Size)) {
+      return false;
+    }
+    if (written) written->push_back(file);
+  }
+  return true;
 }
 
 std::string BenchReport(TGalleryForm& form) {

@@ -26,11 +26,17 @@ struct TGalleryControl {
 };
 std::vector<TGalleryControl> GalleryControls(TGalleryForm& form);
 
-// Visits every control in its four states, captures each from the window and writes one
-// labelled contact sheet; false (with `error`) when it cannot be written. `size` receives the
-// sheet's width and height.
+// One written contact sheet: its path and its width and height.
+struct TSheetFile {
+  std::wstring Path;
+  TPoint Size;
+};
+
+// Visits every control in its four states, captures each from the window and writes a
+// labelled contact sheet (several, "OUT-2.bmp" and on, when they do not fit one bitmap); false
+// (with `error`) when one cannot be written. `written` receives every sheet written.
 bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error,
-                       TPoint* size = nullptr);
+                       std::vector<TSheetFile>* written = nullptr);
 
 // The --bench report: time to skin the window, a full repaint of each page, the median paint
 // per skinner kind and the live handles per page.

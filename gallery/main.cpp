@@ -80,10 +80,12 @@ int Run() {
     }
     if (args->Bench) Print(BenchReport(*form));
     if (!args->Sheet.empty()) {
-      TPoint size;
-      if (WriteContactSheet(*form, args->Sheet, error, &size)) {
-        Print("sheet: " + WideToUtf8(args->Sheet) + " " + std::to_string(size.X) + "x" +
-              std::to_string(size.Y) + "\n");
+      std::vector<TSheetFile> sheets;
+      if (WriteContactSheet(*form, args->Sheet, error, &sheets)) {
+        for (const TSheetFile& sheet : sheets) {
+          Print("sheet: " + WideToUtf8(sheet.Path) + " " + std::to_string(sheet.Size.X) + "x" +
+                std::to_string(sheet.Size.Y) + "\n");
+        }
       } else {
         PrintError(error);
         status = 1;

@@ -35,4 +35,19 @@ TSheetLayout LayOutSheet(const std::vector<TPoint>& sizes, const TSheetMetrics& 
   return layout;
 }
 
+std::vector<std::size_t> SplitSheets(const std::vector<TPoint>& sizes, const TSheetMetrics& m,
+                                     std::int64_t maxPixels) {
+  std::vector<std::size_t> starts{0};
+  std::vector<TPoint> sheet;
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    sheet.push_back(sizes[i]);
+    const TSheetLayout layout = LayOutSheet(sheet, m);
+    if (sheet.size() > 1 && std::int64_t{layout.Width} * layout.Height > maxPixels) {
+      starts.push_back(i);
+      sheet.assign(1, sizes[i]);
+    }
+  }
+  return starts;
+}
+
 }  // namespace varnelta::gallery

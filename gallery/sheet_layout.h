@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "runtime/types.h"
@@ -33,5 +35,11 @@ struct TSheetMetrics {
 
 // `sizes`: each control's width and height (Right and Bottom of a rect at 0, 0).
 TSheetLayout LayOutSheet(const std::vector<TPoint>& sizes, const TSheetMetrics& metrics = {});
+
+// Where each sheet starts when the controls need more than one: the first control of every
+// sheet, beginning with 0. Each sheet holds as many controls, in order, as fit in `maxPixels`;
+// a control too large for any sheet gets one of its own.
+std::vector<std::size_t> SplitSheets(const std::vector<TPoint>& sizes, const TSheetMetrics& metrics,
+                                     std::int64_t maxPixels);
 
 }  // namespace varnelta::gallery

@@ -191,6 +191,23 @@ TEST(SheetLayout, EveryCaptureHasItsOwnCellInsideTheSheet) {
   EXPECT_GT(LayOutSheet({}, m).Height, 0);
 }
 
+TEST(SheetLayout, ControlsThatDoNotFitOneSheetGoOnTheNextInOrder) {
+  TSheetMetrics m;
+  const std::vector<TPoint> rows(10, TPoint{100, 50});
+  const auto pixels = [&](std::size_t from, std::size_t to) {
+    const TSheetLayout l = LayOutSheet({rows.begin() + static_cast<std::ptrdiff_t>(from),
+                                        rows.begin() + static_cast<std::ptrdiff_t>(to)}, m);
+    return std::int64_t{l.Width} * l.Height;
+  };
+  EXPECT_EQ(SplitSheets(rows, m, pixels(0, 10)), (std::vector<std::size_t>{0}));
+  // Room for four rows: 4 + 4 + 2, each sheet as full as the limit allows.
+  EXPECT_EQ(SplitSheets(rows, m, pixels(0, 4)), (std::vector<std::size_t>{0, 4, 8}));
+  EXPECT_EQ(SplitSheets(rows, m, pixels(0, 5) - 1), (std::vector<std::size_t>{0, 4, 8}));
+  // Not even one row fits: one row per sheet, never an empty sheet.
+  EXPECT_EQ(SplitSheets({{100, 50}, {100, 50}}, m, 1), (std::vector<std::size_t>{0, 1}));
+  EXPECT_EQ(SplitSheets({}, m, 1), (std::vector<std::size_t>{0}));
+}
+
 std::vector<std::uint8_t> Packed(const std::string& ini, bool withPicture) {
   std::vector<TSkinEntry> entries{{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())}};
   if (withPicture) {
