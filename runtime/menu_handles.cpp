@@ -104,6 +104,14 @@ bool DispatchMenuCommand(TComponent& owner, unsigned command) {
   return true;
 }
 
+void SetMenuItemType(HMENU menu, UINT position, UINT type) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  info.fType = type;
+  SetMenuItemInfoW(menu, position, TRUE, &info);
+}
+
 bool MeasureMenuItem(TComponent& owner, MEASUREITEMSTRUCT& measure) {
   if (measure.CtlType != ODT_MENU) return false;
   TMenuItem* item = ItemOf(owner, measure.itemID, measure.itemData);

@@ -19,6 +19,9 @@ void DestroyMenuHandle(TMenu& menu);
 // The text a menu item shows: caption, then a tab and the shortcut when it has one.
 std::wstring MenuItemText(const TMenuItem& item);
 
+// Sets the type bits (MFT_...) of the item at `position` of a menu handle.
+void SetMenuItemType(HMENU menu, UINT position, UINT type);
+
 // The runtime item a menu command belongs to, searched in every menu `owner` owns.
 TMenuItem* FindMenuItem(const TComponent& owner, unsigned command);
 // A WM_COMMAND from a menu of `owner`: runs the item's click; false when not one of them.

@@ -12,18 +12,6 @@ namespace {
 
 constexpr COLORREF kKey = 0xFF00FF;
 
-// The header of a top-down 32-bit DIB: a TBitmap's pixel layout.
-BITMAPINFO TopDownInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void CopyBitmap(HDC dc, const RECT& rect, HBITMAP bitmap) {
@@ -108,13 +96,8 @@ void TPictureCache::DrawCell(HDC dc, const RECT& rect, const TBitmap& image, boo
     StretchCopy(built.Cell, {0, 0, width, height}, image, FrameCell(image, frameCount, frame));
     if (transparent) {
       // In the context's own format, as the masked copy of a one-off cell makes it.
-      built.Device = TBitmapHandle(CreateCompatibleBitmap(dc, width, height));
+      built.Device = gdi::DeviceBitmap(dc, built.Cell);
       if (!built.Device) return;
-      const BITMAPINFO info = TopDownInfo(width, height);
-      if (SetDIBits(dc, built.Device.Get(), 0, static_cast<UINT>(height), built.Cell.Pixels().data(), &info,
-                    DIB_RGB_COLORS) == 0) {
-        return;
-      }
       built.Mask = gdi::MakeKeyMask(dc, built.Device.Get(), width, height, kKey);
       if (!built.Mask) return;
       built.Cell = TBitmap();

@@ -23,6 +23,22 @@ RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 TRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
+TTabItem ReadTabItem(HWND tabs, int index) {
+  // The text buffer is counted in characters of the wide call.
+  wchar_t text[kTextChars + 1]{};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = text;
+  item.cchTextMax = kTextChars;
+  item.iImage = -1;
+  if (!SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) {
+    text[0] = 0;
+    item.iImage = -1;
+  }
+  text[kTextChars] = L'\0';
+  return {text, item.iImage};
+}
+
 const TClassInfo& TSkinTab::StaticClass() {
   static const TClassInfo info{"TSkinTab", &TSkinControl::StaticClass(), {}, {}};
   return info;
@@ -156,20 +172,14 @@ void TSkinTab::AfterMessage(TMessage& message) {
   }
 }
 
-void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int index, bool focused) {
+void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const TStripLook& look, int index) {
+  const std::size_t at = static_cast<std::size_t>(index);
+  const RECT r = ToRect(look.Rects[at]);
+  const bool focused = index == look.Focus;
   const int frame = focused ? 2 : 1;
   if (!tabImage_.Empty()) {
     pictures_.DrawSliced(dc, r, tabImage_, false, tabs.Tile != 0, tabs.Trans == 1, kTabFrames, frame, tabs.Margins);
   }
-  // The text buffer is counted in characters of the wide call.
-  wchar_t text[kTextChars + 1]{};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT | TCIF_IMAGE;
-  item.pszText = text;
-  item.cchTextMax = kTextChars;
-  item.iImage = -1;
-  if (!SendMessageW(FHandle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) text[0] = 0;
-  text[kTextChars] = L'\0';
   RECT area = r;
   if (FCloseButtons) {
     const TRect box = TabCloseBox(FromRect(r));
@@ -185,17 +195,18 @@ void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int i
     DeleteObject(pen);
     area.right = box.Left;
   }
-  HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(FHandle, TCM_GETIMAGELIST, 0, 0));
+  HIMAGELIST images = look.Images;
+  const int image = look.ImageIndexes[at];
   int iw = 0, ih = 0;
-  if (images && item.iImage >= 0) ImageList_GetIconSize(images, &iw, &ih);
-  const std::wstring caption = text;
+  if (images && image >= 0) ImageList_GetIconSize(images, &iw, &ih);
+  const std::wstring& caption = look.Texts[at];
   RECT measured{0, 0, 0, 0};
   if (!caption.empty()) DrawTextEx(dc, caption, measured, DT_SINGLELINE | DT_CALCRECT);
   const int gap = iw > 0 && !caption.empty() ? 2 : 0;
   const int total = iw + gap + (measured.right - measured.left);
   int x = (area.left + area.right - total) / 2;
   if (iw > 0) {
-    ImageList_Draw(images, item.iImage, dc, x, (area.top + area.bottom - ih) / 2, ILD_TRANSPARENT);
+    ImageList_Draw(images, image, dc, x, (area.top + area.bottom - ih) / 2, ILD_TRANSPARENT);
     x += iw + gap;
   }
   SetTextColor(dc, !FEnabled ? SkinColour(kColourButtonShadow)
@@ -218,16 +229,9 @@ TSkinTab::TStripLook TSkinTab::ReadStripLook(const TPoint& size, const TRect& st
     RECT r{};
     const bool placed = SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     look.Rects.push_back(placed ? TabInBuffer(FromRect(r), strip, display, FTabPosition) : TRect{});
-    wchar_t text[kTextChars + 1]{};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = text;
-    item.cchTextMax = kTextChars;
-    item.iImage = -1;
-    if (!SendMessageW(FHandle, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))) text[0] = 0;
-    text[kTextChars] = L'\0';
-    look.Texts.emplace_back(text);
-    look.ImageIndexes.push_back(item.iImage);
+    TTabItem item = ReadTabItem(FHandle, i);
+    look.Texts.push_back(std::move(item.Text));
+    look.ImageIndexes.push_back(item.Image);
   }
   return look;
 }
@@ -246,7 +250,7 @@ void TSkinTab::ComposeStrip(const TDataSkinBorder& tabs, const TStripLook& look)
       if ((i == look.Focus) != (pass == 1)) continue;
       const TRect& r = look.Rects[static_cast<std::size_t>(i)];
       if (r.IsEmpty()) continue;
-      DrawTab(s, tabs, ToRect(r), i, i == look.Focus);
+      DrawTab(s, tabs, look, i);
     }
   }
   SetBkMode(s, oldMode);

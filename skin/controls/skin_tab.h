@@ -26,6 +26,13 @@ namespace varnelta {
 
 class TSkinUpDown;
 
+// The text (at most 80 characters) and image index (−1 for none) of tab `index` of a tab control.
+struct TTabItem {
+  std::wstring Text;
+  int Image = -1;
+};
+TTabItem ReadTabItem(HWND tabs, int index);
+
 inline constexpr UINT kMsgCloseTab = 0x3507;
 inline constexpr int kCloseTabsTag = 7777;
 
@@ -58,7 +65,6 @@ class TSkinTab : public TSkinControl {
   void Prepare();
   void AttachUpDown();
   bool CloseBoxClicked(TPoint point);
-  void DrawTab(HDC dc, const TDataSkinBorder& tabs, const RECT& r, int index, bool focused);
   // Everything the composed strip shows: composed again when any of it changes.
   struct TStripLook {
     TPoint Size;
@@ -74,6 +80,7 @@ class TSkinTab : public TSkinControl {
   };
   TStripLook ReadStripLook(const TPoint& size, const TRect& strip, const TRect& display, COLORREF fill) const;
   void ComposeStrip(const TDataSkinBorder& tabs, const TStripLook& look);
+  void DrawTab(HDC dc, const TDataSkinBorder& tabs, const TStripLook& look, int index);
 
   TBitmap tabImage_;
   TBitmap paneImage_;

@@ -2,11 +2,9 @@
 
 #include <commctrl.h>
 
-namespace varnelta {
+#include "skin/controls/skin_tab.h"
 
-namespace {
-constexpr int kTextChars = 80;
-}
+namespace varnelta {
 
 const TClassInfo& TSkinTabBtn::StaticClass() {
   static const TClassInfo info{"TSkinTabBtn", &TSkinControl::StaticClass(), {}, {}};
@@ -60,23 +58,16 @@ void TSkinTabBtn::PaintSkin(HDC dc, const RECT& rect) {
       DrawEdge(b, &r, frame == 2 ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     }
     if (!enabled) colour = SkinColour(kColourButtonShadow);
-    wchar_t text[kTextChars + 1]{};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = text;
-    item.cchTextMax = kTextChars;
-    item.iImage = -1;
-    if (!SendMessageW(FHandle, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))) text[0] = 0;
-    text[kTextChars] = L'\0';
-    const std::wstring caption = text;
+    const TTabItem item = ReadTabItem(FHandle, i);
+    const std::wstring& caption = item.Text;
     int iw = 0, ih = 0;
-    if (images && item.iImage >= 0) ImageList_GetIconSize(images, &iw, &ih);
+    if (images && item.Image >= 0) ImageList_GetIconSize(images, &iw, &ih);
     RECT measured{0, 0, 0, 0};
     if (!caption.empty()) DrawTextEx(b, caption, measured, DT_SINGLELINE | DT_CALCRECT);
     const int gap = iw > 0 && !caption.empty() ? 2 : 0;
     int x = (r.left + r.right - (iw + gap + measured.right - measured.left)) / 2;
     if (iw > 0) {
-      ImageList_Draw(images, item.iImage, b, x, (r.top + r.bottom - ih) / 2, ILD_TRANSPARENT);
+      ImageList_Draw(images, item.Image, b, x, (r.top + r.bottom - ih) / 2, ILD_TRANSPARENT);
       x += iw + gap;
     }
     SetTextColor(b, colour);

@@ -461,11 +461,7 @@ void TFrameMenus::SkinSystemPopup(HMENU popup, const std::vector<int>& glyphs) {
     if (static_cast<std::size_t>(i) < glyphs.size() && glyphs[static_cast<std::size_t>(i)] >= 0) {
       s.Glyphs[info.wID] = glyphs[static_cast<std::size_t>(i)];
     }
-    MENUITEMINFOW type{};
-    type.cbSize = sizeof type;
-    type.fMask = MIIM_FTYPE;
-    type.fType = info.fType | MFT_OWNERDRAW;
-    SetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &type);
+    SetMenuItemType(popup, static_cast<UINT>(i), info.fType | MFT_OWNERDRAW);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/menu_handles.h"
 #include "runtime/win_handles.h"
 #include "skin/data/win32/skin_manage.h"
 #include "skin/frame/mdi_client_hook.h"
@@ -74,13 +75,7 @@ HMENU TMdiBar::CopySystemMenu(HMENU source, bool ownerDraw) {
     info.fState &= ~static_cast<UINT>(MFS_HILITE);
     info.dwTypeData = text;
     InsertMenuItemW(copy, static_cast<UINT>(i), TRUE, &info);
-    if (ownerDraw) {
-      MENUITEMINFOW type{};
-      type.cbSize = sizeof type;
-      type.fMask = MIIM_FTYPE;
-      type.fType = info.fType | MFT_OWNERDRAW;
-      SetMenuItemInfoW(copy, static_cast<UINT>(i), TRUE, &type);
-    }
+    if (ownerDraw) SetMenuItemType(copy, static_cast<UINT>(i), info.fType | MFT_OWNERDRAW);
   }
   struct TState {
     UINT Command;

@@ -4,6 +4,7 @@
 
 #include "runtime/form.h"
 #include "runtime/graphics.h"
+#include "runtime/menu_handles.h"
 #include "skin/data/pixel_draw.h"
 #include "skin/frame/caption_back.h"
 #include "skin/frame/dpi_scale.h"
@@ -306,22 +307,14 @@ void TWinSkinMenu::SwitchToOwnerDraw(HMENU dropDown) {
     if (info.hSubMenu) SwitchToOwnerDraw(info.hSubMenu);
     if (info.fType & MFT_OWNERDRAW) continue;
     savedTypes_.push_back({dropDown, static_cast<UINT>(i), info.fType});
-    MENUITEMINFOW type{};
-    type.cbSize = sizeof type;
-    type.fMask = MIIM_FTYPE;
-    type.fType = info.fType | MFT_OWNERDRAW;
-    SetMenuItemInfoW(dropDown, static_cast<UINT>(i), TRUE, &type);
+    SetMenuItemType(dropDown, static_cast<UINT>(i), info.fType | MFT_OWNERDRAW);
   }
 }
 
 void TWinSkinMenu::RestoreTypes() {
   for (auto it = savedTypes_.rbegin(); it != savedTypes_.rend(); ++it) {
     if (!IsMenu(it->Menu)) continue;
-    MENUITEMINFOW type{};
-    type.cbSize = sizeof type;
-    type.fMask = MIIM_FTYPE;
-    type.fType = it->Type;
-    SetMenuItemInfoW(it->Menu, it->Position, TRUE, &type);
+    SetMenuItemType(it->Menu, it->Position, it->Type);
   }
   savedTypes_.clear();
 }

@@ -23,8 +23,8 @@ BITMAPINFO TopDownInfo(int width, int height) {
   return info;
 }
 
-// A scratch bitmap compatible with `dc` holding the picture. Cheaper to make than a DIB section
-// (by far under Wine), and in the context's own format for the masked copies.
+}  // namespace
+
 TBitmapHandle DeviceBitmap(HDC dc, const TBitmap& picture) {
   TBitmapHandle bitmap(CreateCompatibleBitmap(dc, picture.Width(), picture.Height()));
   if (!bitmap) return bitmap;
@@ -34,8 +34,6 @@ TBitmapHandle DeviceBitmap(HDC dc, const TBitmap& picture) {
     bitmap.Reset();
   return bitmap;
 }
-
-}  // namespace
 
 void DrawPicture(HDC dc, int x, int y, const TBitmap& picture, bool transparent,
                  TTransparentBlit how) {

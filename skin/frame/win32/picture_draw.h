@@ -10,9 +10,14 @@
 #include "runtime/bitmap.h"
 #include "runtime/dib_section.h"
 #include "runtime/types.h"
+#include "runtime/win_handles.h"
 #include "skin/frame/win32/draw_transparent.h"
 
 namespace varnelta::gdi {
+
+// A bitmap compatible with `dc` holding the picture: cheaper to make than a DIB section (by far
+// under Wine), and in the context's own format for masked copies. Empty when it cannot be made.
+TBitmapHandle DeviceBitmap(HDC dc, const TBitmap& picture);
 
 // Draws all of `picture` at (x, y) unscaled: copied, or with magenta left out (DrawTransparent).
 void DrawPicture(HDC dc, int x, int y, const TBitmap& picture, bool transparent,

@@ -111,10 +111,8 @@ inline TBitmap PrintWindowPixels(HWND window) {
   return dib.ToBitmap();
 }
 
-// What the screen shows of a window.
-inline TBitmap ScreenPixels(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
+// What the screen shows of a rectangle of it.
+inline TBitmap ScreenPixels(const RECT& r) {
   TDibSection dib(r.right - r.left, r.bottom - r.top);
   TMemoryDC dc(nullptr);
   TSelectObject keep(dc.Get(), dib.Handle());
@@ -122,6 +120,13 @@ inline TBitmap ScreenPixels(HWND window) {
   BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
   GdiFlush();
   return dib.ToBitmap();
+}
+
+// What the screen shows of a window.
+inline TBitmap ScreenPixels(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return ScreenPixels(r);
 }
 
 class MenuSkinTest : public ::testing::Test {
@@ -135,8 +140,10 @@ class MenuSkinTest : public ::testing::Test {
       const TWinSkinForm* f = manager->FindFormSkinner(main->Handle());
       return f && f->State() == fsRunning;
     }));
-    OpenPage("menus.txt");
+    OpenPage(PageFile());
   }
+  // The stored test form the tests open.
+  virtual const char* PageFile() const { return "menus.txt"; }
   void OpenPage(const char* file) {
     page = std::make_unique<TForm>(nullptr);
     ReadComponentText(*page, ReadText(file));
@@ -180,17 +187,7 @@ class MenuSkinTest : public ::testing::Test {
 
 class MenuSkinRtlTest : public MenuSkinTest {
  protected:
-  void SetUp() override {
-    Application().Initialize();
-    main = std::make_unique<TForm1>(nullptr);
-    main->Show();
-    manager = TSkinManage::Current();
-    ASSERT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* f = manager->FindFormSkinner(main->Handle());
-      return f && f->State() == fsRunning;
-    }));
-    OpenPage("menus_rtl.txt");
-  }
+  const char* PageFile() const override { return "menus_rtl.txt"; }
 };
 
 }  // namespace varnelta::testing_menus

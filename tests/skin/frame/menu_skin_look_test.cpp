@@ -13,15 +13,6 @@ TEST_F(MenuSkinTest, ShotsToLookAt) {
   const std::string dir(folder);
   RECT window{};
   GetWindowRect(page->Handle(), &window);
-  auto desk = [&](const RECT& r) {
-    TDibSection dib(r.right - r.left, r.bottom - r.top);
-    TMemoryDC dc(nullptr);
-    TSelectObject keep(dc.Get(), dib.Handle());
-    TWindowDC screen(nullptr);
-    BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
-    GdiFlush();
-    return dib.ToBitmap();
-  };
   ScreenPixels(page->Handle()).SaveToFile(dir + "/bar_active.bmp");
   SetForegroundWindow(main->Handle());
   PumpUntil([] { return false; }, 300);
@@ -38,7 +29,7 @@ TEST_F(MenuSkinTest, ShotsToLookAt) {
       return false;
     }
     RECT r{window.left, window.top, window.right + 150, window.bottom + 150};
-    desk(r).SaveToFile(dir + "/dropdown.bmp");
+    ScreenPixels(r).SaveToFile(dir + "/dropdown.bmp");
     Key(menu, VK_ESCAPE);
     return true;
   });
@@ -49,7 +40,7 @@ TEST_F(MenuSkinTest, ShotsToLookAt) {
     if (!menu || ++ticks < 4) return false;
     RECT r{};
     GetWindowRect(menu, &r);
-    desk(r).SaveToFile(dir + "/system_menu.bmp");
+    ScreenPixels(r).SaveToFile(dir + "/system_menu.bmp");
     Key(menu, VK_ESCAPE);
     return true;
   });
@@ -67,13 +58,7 @@ TEST_F(MenuSkinRtlTest, ShotsToLookAt) {
     HWND menu = VisibleMenuWindow();
     if (!menu || ++ticks < 10) return false;
     RECT r{window.left - 150, window.top, window.right, window.bottom + 150};
-    TDibSection dib(r.right - r.left, r.bottom - r.top);
-    TMemoryDC dc(nullptr);
-    TSelectObject keep(dc.Get(), dib.Handle());
-    TWindowDC screen(nullptr);
-    BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left, r.top, SRCCOPY);
-    GdiFlush();
-    dib.ToBitmap().SaveToFile(std::string(folder) + "/rtl_dropdown.bmp");
+    ScreenPixels(r).SaveToFile(std::string(folder) + "/rtl_dropdown.bmp");
     Key(menu, VK_ESCAPE);
     return true;
   });
