@@ -254,13 +254,18 @@ bool WriteSheet(TGalleryForm& form, const std::vector<TGalleryControl>& controls
 }  // namespace
 
 bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error,
-                       std::vector<TSheetFile>* written) {
+                       TSheetReport* report) {
   const std::vector<TGalleryControl> controls = GalleryControls(form);
   std::vector<TPoint> sizes;
   for (const TGalleryControl& entry : controls) {
+    // A page that was never shown has no size yet, nor have the controls aligned to it.
+    ShowPageOf(form, entry);
     RECT r;
     GetWindowRect(entry.Control->Handle(), &r);
     sizes.push_back({r.right - r.left, r.bottom - r.top});
+    if (report && (r.right <= r.left || r.bottom <= r.top)) {
+      report->Empty.push_back(entry.Page + ": " + entry.Control->Name());
+    }
   }
   const int dpi = Screen().PixelsPerInch();
   TSheetMetrics metrics;
@@ -281,7 +286,7 @@ bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstrin
                     file.Size)) {
       return false;
     }
-    if (written) written->push_back(file);
+    if (report) report->Files.push_back(file);
   }
   return true;
 }

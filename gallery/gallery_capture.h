@@ -32,11 +32,18 @@ struct TSheetFile {
   TPoint Size;
 };
 
+// What --sheet wrote, and the controls it found with nothing to capture (no width or height on
+// their shown page), as "Page: Name".
+struct TSheetReport {
+  std::vector<TSheetFile> Files;
+  std::vector<std::string> Empty;
+};
+
 // Visits every control in its four states, captures each from the window and writes a
 // labelled contact sheet (several, "OUT-2.bmp" and on, when they do not fit one bitmap); false
-// (with `error`) when one cannot be written. `written` receives every sheet written.
+// (with `error`) when one cannot be written.
 bool WriteContactSheet(TGalleryForm& form, const std::wstring& path, std::wstring& error,
-                       std::vector<TSheetFile>* written = nullptr);
+                       TSheetReport* report = nullptr);
 
 // The --bench report: time to skin the window, a full repaint of each page, the median paint
 // per skinner kind and the live handles per page.

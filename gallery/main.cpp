@@ -80,12 +80,13 @@ int Run() {
     }
     if (args->Bench) Print(BenchReport(*form));
     if (!args->Sheet.empty()) {
-      std::vector<TSheetFile> sheets;
-      if (WriteContactSheet(*form, args->Sheet, error, &sheets)) {
-        for (const TSheetFile& sheet : sheets) {
+      TSheetReport report;
+      if (WriteContactSheet(*form, args->Sheet, error, &report)) {
+        for (const TSheetFile& sheet : report.Files) {
           Print("sheet: " + WideToUtf8(sheet.Path) + " " + std::to_string(sheet.Size.X) + "x" +
                 std::to_string(sheet.Size.Y) + "\n");
         }
+        for (const std::string& empty : report.Empty) Print("nothing to capture: " + empty + "\n");
       } else {
         PrintError(error);
         status = 1;

@@ -77,6 +77,7 @@ check "sheet width" "$width" "$(od -An -tu4 -j18 -N4 sheet.bmp | tr -d ' ')"
 check "sheet height" "$height" "$(od -An -td4 -j22 -N4 sheet.bmp | tr -d ' -')"
 check "sheet file size" "$(stat -c %s sheet.bmp)" "$(od -An -tu4 -j2 -N4 sheet.bmp | tr -d ' ')"
 check "sheet is large enough for every control" 1 "$([ "${height:-0}" -gt 200 ] && echo 1)"
+check "every control has something to capture" "" "$(grep '^nothing to capture: ' out.txt | tr -d '\r')"
 
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [ "$failed" -eq 0 ]
