@@ -43,6 +43,31 @@ void TSkinScControl::MakeBar() {
   if (HWND overlay = FBar->Handle()) EnableWindow(overlay, IsWindowEnabled(FHandle));
 }
 
+bool TSkinScControl::BeforeMessage(TMessage& message) {
+  // The overlay covers the whole control: the native bar would only be drawn to be covered, and
+  // drawing it is most of the cost of a repaint.
+  if (!FBar || !FBar->Visible()) return TSkinControl::BeforeMessage(message);
+  switch (message.Msg) {
+    case WM_ERASEBKGND: message.Result = 1; return false;
+    case WM_PAINT: {
+      // Into the caller's device context when one comes with the message.
+      PAINTSTRUCT ps{};
+      if (HDC given = reinterpret_cast<HDC>(message.WParam)) {
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        FillColour(given, client, SkinColour(kColourButtonFace));
+      } else if (HDC dc = BeginPaint(FHandle, &ps)) {
+        FillColour(dc, ps.rcPaint, SkinColour(kColourButtonFace));
+        EndPaint(FHandle, &ps);
+      }
+      FBar->Invalidate();
+      message.Result = 0;
+      return false;
+    }
+    default: return TSkinControl::BeforeMessage(message);
+  }
+}
+
 void TSkinScControl::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_WINDOWPOSCHANGED:

@@ -17,6 +17,7 @@ class TSkinScControl : public TSkinControl {
   void AttachControl(TControl* control, TSkinData* data, TCanvas* canvas, bool recolour) override;
   void AttachHandle(HWND window, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas) override;
   void AttachScrollBarControl(TControl* control, TSkinData* data, TWinSkinForm* frame, TCanvas* canvas);
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void Detach() override;

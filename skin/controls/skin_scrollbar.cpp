@@ -73,12 +73,50 @@ void TSkinScrollbar::DrawBorder(HDC dc) {
   FrameColour(dc, r, SkinColour(kColourButtonFace));
 }
 
+bool TSkinScrollbar::BarsCovered() const {
+  const LONG_PTR style = GetWindowLongEx(FHandle, GWL_STYLE);
+  const struct {
+    const TWScrollbar* bar;
+    LONG_PTR bit;
+  } bars[] = {{FVertBar.get(), WS_VSCROLL}, {FHorzBar.get(), WS_HSCROLL}};
+  for (const auto& b : bars) {
+    if ((style & b.bit) && !(b.bar && b.bar->Visible())) return false;
+  }
+  return true;
+}
+
+// The frame area (the window less its client area and the overlays) in the face colour, for the
+// border to be drawn on. Drawing the native bars only for the overlays to cover them is most of
+// the cost of a repaint.
+void TSkinScrollbar::FillFrameArea(HDC dc) {
+  RECT window{}, client{};
+  GetWindowRect(FHandle, &window);
+  GetClientRect(FHandle, &client);
+  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const int saved = SaveDC(dc);
+  auto exclude = [&](const RECT& r) {
+    ExcludeClipRect(dc, r.left - window.left, r.top - window.top, r.right - window.left, r.bottom - window.top);
+  };
+  exclude(client);
+  for (const TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+    RECT covered{};
+    if (bar && bar->Visible() && GetWindowRect(bar->Handle(), &covered)) exclude(covered);
+  }
+  FillColour(dc, {0, 0, window.right - window.left, window.bottom - window.top}, SkinColour(kColourButtonFace));
+  RestoreDC(dc, saved);
+}
+
 bool TSkinScrollbar::BeforeMessage(TMessage& message) {
-  if (message.Msg == WM_NCPAINT && FDrawBorder) {
-    CallDefault(message);
-    if (!Borderless(FHandle, 0)) {
+  if (message.Msg == WM_NCPAINT) {
+    const bool bordered = !Borderless(FHandle, 0);
+    // With every native bar covered and the border drawn here, the native frame is not seen.
+    const bool own = BarsCovered() && (FDrawBorder || !bordered);
+    if (!own) CallDefault(message);
+    message.Result = 0;
+    if (own || (FDrawBorder && bordered)) {
       if (HDC dc = GetWindowDC(FHandle)) {
-        DrawBorder(dc);
+        if (own) FillFrameArea(dc);
+        if (FDrawBorder && bordered) DrawBorder(dc);
         ReleaseDC(FHandle, dc);
       }
     }

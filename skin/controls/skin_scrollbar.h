@@ -27,6 +27,8 @@ class TSkinScrollbar : public TSkinControl {
 
  protected:
   void DrawBorder(HDC dc);
+  bool BarsCovered() const;
+  void FillFrameArea(HDC dc);
   void PlaceBars();
 
   std::unique_ptr<TWScrollbar> FHorzBar, FVertBar;

@@ -9,6 +9,7 @@
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/data/img_util.h"
+#include "skin/frame/dpi_scale.h"
 #include "skin/frame/win32/picture_draw.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -91,6 +92,7 @@ void TSkinTab::AttachControl(TControl* control, TSkinData* data, TCanvas* canvas
   const TClassInfo* pages = FindClass("TPageControl");
   FCloseButtons = control && control->Tag() == kCloseTabsTag && pages && control->InheritsFrom(*pages) &&
                   !(GetWindowLongEx(FHandle, GWL_STYLE) & TCS_OWNERDRAWFIXED);
+  if (FCloseButtons) SetTabPadding(true);
   Prepare();
   AttachUpDown();
   FActive = true;
@@ -110,7 +112,20 @@ void TSkinTab::SkinChanged() {
   TSkinControl::SkinChanged();
 }
 
+// The control's padding on each side of a tab's text, widened by half a close box when the tabs
+// carry one, so the text keeps its own room beside the box. The control cannot tell its padding,
+// so it gets the usual one back when the boxes go.
+void TSkinTab::SetTabPadding(bool closeBoxes) {
+  const int dpi = ScreenDpi();
+  const int box = closeBoxes ? (TabCloseBox({0, 0, 0, 0}, dpi).Width() + 1) / 2 + MulDiv(2, dpi, kDesignDpi) : 0;
+  SendMessageW(FHandle, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(6, dpi, kDesignDpi) + box, MulDiv(3, dpi, kDesignDpi)));
+  // The tabs are measured again when the font is set.
+  SendMessageW(FHandle, WM_SETFONT, SendMessageW(FHandle, WM_GETFONT, 0, 0), TRUE);
+}
+
 void TSkinTab::Detach() {
+  if (FCloseButtons && FHandle && IsWindow(FHandle)) SetTabPadding(false);
+  FCloseButtons = false;
   pictures_.Clear();
   stripValid_ = false;
   turnedStrip_ = TBitmap();
@@ -182,7 +197,7 @@ void TSkinTab::DrawTab(HDC dc, const TDataSkinBorder& tabs, const TStripLook& lo
   }
   RECT area = r;
   if (FCloseButtons) {
-    const TRect box = TabCloseBox(FromRect(r));
+    const TRect box = TabCloseBox(FromRect(r), ScreenDpi());
     FCloseRects[static_cast<std::size_t>(index)] = ToRect(box);
     FrameColour(dc, ToRect(box), SkinColour(kColourButtonShadow));
     HPEN pen = CreatePen(PS_SOLID, 1, SkinColour(kColourButtonText));

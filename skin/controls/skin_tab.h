@@ -64,6 +64,7 @@ class TSkinTab : public TSkinControl {
  private:
   void Prepare();
   void AttachUpDown();
+  void SetTabPadding(bool closeBoxes);
   bool CloseBoxClicked(TPoint point);
   // Everything the composed strip shows: composed again when any of it changes.
   struct TStripLook {

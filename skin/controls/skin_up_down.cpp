@@ -6,6 +6,7 @@
 #include <cwctype>
 
 #include "skin/controls/range_maths.h"
+#include "skin/frame/dpi_scale.h"
 
 namespace varnelta {
 
@@ -95,14 +96,15 @@ void TSkinUpDown::AfterMessage(TMessage& message) {
   }
 }
 
-void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool horizontal) const {
+void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool horizontal, int dpi) const {
   FillColour(dc, r, SkinColour(state == 2 || state == 4 ? kColourButtonShadow : kColourButtonFace));
   FrameColour(dc, r, SkinColour(kColourButtonDkShadow));
   // A small arrow of lines: up / down, or left / right.
   const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
   HPEN pen = CreatePen(PS_SOLID, 1, state == 3 ? SkinColour(kColourButtonShadow) : SkinColour(kColourButtonText));
   HGDIOBJ old = SelectObject(dc, pen);
-  for (int i = 0; i < 3; ++i) {
+  const int lines = MulDiv(3, dpi, kDesignDpi);
+  for (int i = 0; i < lines; ++i) {
     if (horizontal) {
       const int x = half == 0 ? cx - 1 + i : cx + 1 - i;
       MoveToEx(dc, x, cy - i, nullptr);
@@ -126,13 +128,15 @@ void TSkinUpDown::Compose(const TComposed& look, const TDataSkinBorder* element)
     const RECT r = ToRect(half == 0 ? halves.First : halves.Second);
     const int state = look.States[half];
     if (!look.Pictured) {
-      DrawPlainHalf(b, r, state, half, look.Horizontal);
+      DrawPlainHalf(b, r, state, half, look.Horizontal, look.Dpi);
       continue;
     }
     const int frame = UpDownFrame(half, state);
     pictures_.DrawCell(b, r, element->Image, true, kFrames, frame);
     const TBitmap& glyphs = element->SecondImage;
-    const int gw = glyphs.Width() / kFrames, gh = glyphs.Height();
+    // The glyphs are drawn for 96 DPI and grow with the screen like the buttons around them.
+    const int gw = MulDiv(glyphs.Width() / kFrames, look.Dpi, kDesignDpi);
+    const int gh = MulDiv(glyphs.Height(), look.Dpi, kDesignDpi);
     if (gw <= 0 || gh <= 0) continue;
     const int gx = (r.left + r.right - gw) / 2, gy = (r.top + r.bottom - gh) / 2;
     pictures_.DrawCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);
@@ -186,6 +190,7 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   wanted.Height = height;
   wanted.Horizontal = horizontal;
   wanted.Pictured = pictured;
+  wanted.Dpi = ScreenDpi();
   for (int half = 0; half < 2; ++half) {
     wanted.States[half] = UpDownHalfState(half, disabled, cursorHalf, pressedHalf_);
     lastStates_[half] = wanted.States[half];

@@ -41,11 +41,12 @@ class TSkinUpDown : public TSkinControl {
   bool Horizontal() const;
   // The half under a client point: 0 first, 1 second, -1 outside.
   int HalfAt(POINT p) const;
-  void DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool horizontal) const;
+  void DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool horizontal, int dpi) const;
   // What the buffer holds: the picture is composed again when any of it changes.
   struct TComposed {
     int Width = 0, Height = 0;
     bool Horizontal = false, Pictured = false;
+    int Dpi = 96;
     int States[2]{0, 0};
     bool operator==(const TComposed&) const = default;
   };

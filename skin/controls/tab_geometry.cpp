@@ -1,5 +1,7 @@
 #include "skin/controls/tab_geometry.h"
 
+#include "runtime/layout.h"
+
 namespace varnelta {
 
 int TabSideFromStyle(std::uint32_t style) {
@@ -58,7 +60,10 @@ TRect TabInBuffer(const TRect& tab, const TRect& strip, const TRect& display, in
   }
 }
 
-TRect TabCloseBox(const TRect& t) { return {t.Right - 8, t.Top + 2, t.Right - 2, t.Top + 8}; }
+TRect TabCloseBox(const TRect& t, int dpi) {
+  const int inset = ScaleForDpi(2, dpi), reach = ScaleForDpi(8, dpi);
+  return {t.Right - reach, t.Top + inset, t.Right - inset, t.Top + reach};
+}
 
 TPoint WindowPointInBuffer(TPoint p, const TRect& strip, const TRect& display, int side) {
   const TRect r = TabInBuffer({p.X, p.Y, p.X + 1, p.Y + 1}, strip, display, side);

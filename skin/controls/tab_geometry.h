@@ -26,8 +26,9 @@ TPoint TabBufferSize(const TRect& strip, int side);
 // A tab's rectangle (window coordinates) in buffer coordinates: top tabs moved down by 1,
 // bottom tabs up by the pane's bottom + 1, side tabs turned into the lying-down buffer.
 TRect TabInBuffer(const TRect& tab, const TRect& strip, const TRect& display, int side);
-// The close box of a tab (buffer coordinates): from (right - 8, top + 2) to (right - 2, top + 8).
-TRect TabCloseBox(const TRect& tabInBuffer);
+// The close box of a tab (buffer coordinates): from (right - 8, top + 2) to (right - 2, top + 8)
+// at 96 DPI, each length scaled to `dpi`.
+TRect TabCloseBox(const TRect& tabInBuffer, int dpi = 96);
 // A point of the window in buffer coordinates (the inverse of the turn for side tabs), to find
 // the close box under a click.
 TPoint WindowPointInBuffer(TPoint point, const TRect& strip, const TRect& display, int side);

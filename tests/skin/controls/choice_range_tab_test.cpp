@@ -272,6 +272,7 @@ TEST(TabGeometry, TabsLandInTheBufferAsTheTurnWillPlaceThem) {
 
 TEST(TabGeometry, CloseBoxSitsAtTheTopRightOfTheTab) {
   EXPECT_EQ(TabCloseBox({10, 3, 70, 21}), (TRect{62, 5, 68, 11}));
+  EXPECT_EQ(TabCloseBox({10, 3, 70, 21}, 144), (TRect{58, 6, 67, 15}));
   // A click on the window maps to the buffer point the close box was drawn at.
   const TRect strip{0, 0, 21, 100}, display{21, 0, 200, 100};
   const TRect inBuffer = TabInBuffer({2, 2, 20, 60}, strip, display, tabLeft);

@@ -150,6 +150,15 @@ TEST_F(ListsPageTest, CloseBoxesAskTheFrameAndFreeThePageOnlyWhenUnanswered) {
   EXPECT_EQ(box.Left, item.right - 8);
   // The box's left side (buffer rows are one below the window's for top tabs).
   EXPECT_EQ(pixels.Colour(box.Left, box.Top + 1), ColorToRGB(Skin().Colours[kColourButtonShadow]));
+  // The tabs make room for their boxes: half a box and two pixels more on each side of the text
+  // than a tab of the same caption without one, given back when the skinner lets go.
+  const auto tabWidth = [](HWND w, int i) {
+    RECT r{};
+    SendMessageW(w, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    return r.right - r.left;
+  };
+  HWND plain = HandleOf("PagesTop");
+  EXPECT_EQ(tabWidth(window, 0), tabWidth(plain, 0) + 10);
 
   CloseAnswer answer;
   answer.answer = 1;
@@ -173,6 +182,8 @@ TEST_F(ListsPageTest, CloseBoxesAskTheFrameAndFreeThePageOnlyWhenUnanswered) {
   EXPECT_EQ(HandleCounter::Live(THandleKind::Window), windows - 1);
   EXPECT_EQ(SendMessageW(window, TCM_GETITEMCOUNT, 0, 0), 2);
   RemoveWindowSubclass(page->Handle(), CloseAnswer::Proc, 78);
+  s->Detach();
+  EXPECT_EQ(tabWidth(window, 0), tabWidth(plain, 1));
 }
 
 TEST_F(ListsPageTest, HeaderFollowsTheHotItemAndListViewHeadersCanBeSkinned) {
