@@ -114,11 +114,11 @@ void TSkinTab::SkinChanged() {
 
 // The control's padding on each side of a tab's text, widened by half a close box when the tabs
 // carry one, so the text keeps its own room beside the box. The control cannot tell its padding,
-// so it gets the usual one back when the boxes go.
+// so it gets its default (6 by 3 pixels) back when the boxes go.
 void TSkinTab::SetTabPadding(bool closeBoxes) {
   const int dpi = ScreenDpi();
   const int box = closeBoxes ? (TabCloseBox({0, 0, 0, 0}, dpi).Width() + 1) / 2 + MulDiv(2, dpi, kDesignDpi) : 0;
-  SendMessageW(FHandle, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(6, dpi, kDesignDpi) + box, MulDiv(3, dpi, kDesignDpi)));
+  SendMessageW(FHandle, TCM_SETPADDING, 0, MAKELPARAM(6 + box, 3));
   // The tabs are measured again when the font is set.
   SendMessageW(FHandle, WM_SETFONT, SendMessageW(FHandle, WM_GETFONT, 0, 0), TRUE);
 }
