@@ -124,7 +124,7 @@ void TSkinTab::SetTabPadding(bool closeBoxes) {
 }
 
 void TSkinTab::Detach() {
-  if (FCloseButtons && FHandle && IsWindow(FHandle)) SetTabPadding(false);
+  if (FCloseButtons && FHandle && FState != scsWindowDestroyed) SetTabPadding(false);
   FCloseButtons = false;
   pictures_.Clear();
   stripValid_ = false;

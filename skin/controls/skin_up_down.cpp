@@ -106,11 +106,11 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool
   const int lines = MulDiv(3, dpi, kDesignDpi);
   for (int i = 0; i < lines; ++i) {
     if (horizontal) {
-      const int x = half == 0 ? cx - 1 + i : cx + 1 - i;
+      const int x = half == 0 ? cx - lines / 2 + i : cx + lines / 2 - i;
       MoveToEx(dc, x, cy - i, nullptr);
       LineTo(dc, x, cy + i + 1);
     } else {
-      const int y = half == 0 ? cy - 1 + i : cy + 1 - i;
+      const int y = half == 0 ? cy - lines / 2 + i : cy + lines / 2 - i;
       MoveToEx(dc, cx - i, y, nullptr);
       LineTo(dc, cx + i + 1, y);
     }
