@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "runtime/date_picker.h"
 #include "runtime/dib_section.h"
 #include "runtime/handle_count.h"
@@ -23,6 +25,7 @@
 #include "skin/controls/skinner_registry.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/data/img_util.h"
+#include "tests/common/child_run.h"
 #include "tests/skin/controls/gallery_page_test_util.h"
 
 namespace varnelta {
@@ -184,6 +187,41 @@ TEST_F(ListsPageTest, CloseBoxesAskTheFrameAndFreeThePageOnlyWhenUnanswered) {
   RemoveWindowSubclass(page->Handle(), CloseAnswer::Proc, 78);
   s->Detach();
   EXPECT_EQ(tabWidth(window, 0), tabWidth(plain, 1));
+}
+
+// The Lists page in a child process started at 144 DPI.
+constexpr const char* kDpiChild = "VARNELTA_LISTS_AT_144_DPI";
+
+class ListsPageAt144Dpi : public ListsPageTest {
+ protected:
+  void SetUp() override {
+    if (!std::getenv(kDpiChild)) GTEST_SKIP() << "runs as a child of another test";
+    ListsPageTest::SetUp();
+  }
+};
+
+TEST(ListsPageDpi, CloseBoxesAndTheRoomForThemGrowWithTheScreen) {
+  testing::TRegistrySetting dpi(L"Control Panel\\Desktop", L"LogPixels", DWORD{144});
+  EXPECT_EQ(testing::RunChild(L"ListsPageAt144Dpi.CloseBoxes", {{kDpiChild, "1"}}), 0u)
+      << "the child's checks failed (its output is above)";
+}
+
+TEST_F(ListsPageAt144Dpi, CloseBoxes) {
+  ASSERT_EQ(Screen().PixelsPerInch(), 144);
+  auto* s = PageSkinner<TSkinTab>("PagesClose");
+  ASSERT_NE(s, nullptr);
+  HWND window = HandleOf("PagesClose");
+  PaintedPixels(window);
+  ASSERT_FALSE(s->FCloseRects.empty());
+  RECT item{};
+  SendMessageW(window, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const TRect tab = TabInBuffer(FromRect(item), FromRect(s->LastStrip()), FromRect(s->LastDisplay()), tabTop);
+  // 8 and 2 pixels at 96 DPI: 12 and 3.
+  EXPECT_EQ(FromRect(s->FCloseRects[0]), (TRect{tab.Right - 12, tab.Top + 3, tab.Right - 3, tab.Top + 12}));
+  RECT plain{};
+  SendMessageW(HandleOf("PagesTop"), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&plain));
+  EXPECT_EQ(item.right - item.left, plain.right - plain.left + 16);
+  EXPECT_EQ(item.bottom - item.top, plain.bottom - plain.top);
 }
 
 TEST_F(ListsPageTest, HeaderFollowsTheHotItemAndListViewHeadersCanBeSkinned) {

@@ -10,72 +10,22 @@
 
 #include "skin/data/win32/skin_platform.h"
 #include "skin/frame/dpi_scale.h"
+#include "tests/common/child_run.h"
 
 namespace varnelta::testing_menus {
 namespace {
 
+using testing::TRegistrySetting;
+
 constexpr const char* kChildVariable = "VARNELTA_MENU_CHILD";
 constexpr const char* kItemHeightVariable = "VARNELTA_MENU_NT_ITEM_HEIGHT";
 
-// A registry value of the current user, put back (or removed) when this goes.
-class TRegistrySetting {
- public:
-  TRegistrySetting(const std::wstring& key, const wchar_t* name, const std::wstring& text)
-      : TRegistrySetting(key, name) {
-    RegSetValueExW(key_, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-  }
-  TRegistrySetting(const std::wstring& key, const wchar_t* name, DWORD value) : TRegistrySetting(key, name) {
-    RegSetValueExW(key_, name_, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  }
-  ~TRegistrySetting() {
-    if (!key_) return;
-    if (had_) {
-      RegSetValueExW(key_, name_, 0, type_, old_.data(), static_cast<DWORD>(old_.size()));
-    } else {
-      RegDeleteValueW(key_, name_);
-    }
-    RegCloseKey(key_);
-  }
-  TRegistrySetting(const TRegistrySetting&) = delete;
-  TRegistrySetting& operator=(const TRegistrySetting&) = delete;
-
- private:
-  TRegistrySetting(const std::wstring& key, const wchar_t* name) : name_(name) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-    DWORD size = 0;
-    had_ = RegQueryValueExW(key_, name_, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
-    if (had_) {
-      old_.resize(size);
-      RegQueryValueExW(key_, name_, nullptr, &type_, old_.data(), &size);
-    }
-  }
-  HKEY key_ = nullptr;
-  const wchar_t* name_;
-  bool had_ = false;
-  DWORD type_ = REG_NONE;
-  std::vector<BYTE> old_;
-};
-
-// Runs this executable with one test and `child` in kChildVariable; its exit code.
+// Runs this executable with one test and `child` in kChildVariable (and `extra` in
+// kItemHeightVariable); its exit code.
 DWORD RunChild(const wchar_t* test, const std::string& child, const std::string& extra = {}) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_color=no --gtest_filter=" + test;
-  SetEnvironmentVariableA(kChildVariable, child.c_str());
-  if (!extra.empty()) SetEnvironmentVariableA(kItemHeightVariable, extra.c_str());
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-  SetEnvironmentVariableA(kChildVariable, nullptr);
-  SetEnvironmentVariableA(kItemHeightVariable, nullptr);
-  if (!started) return 0xFFFFFFFF;
-  DWORD code = 0xFFFFFFFE;
-  if (WaitForSingleObject(pi.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return code;
+  std::vector<std::pair<const char*, std::string>> variables{{kChildVariable, child}};
+  if (!extra.empty()) variables.emplace_back(kItemHeightVariable, extra);
+  return testing::RunChild(test, variables);
 }
 
 std::wstring ExeName() {
