@@ -373,17 +373,25 @@ TEST_F(OthersPageTest, SkinningOffAndOnAHundredTimesLeavesHandleCountsFlat) {
     c.push_back(TDibSection::LiveCount());
     return c;
   };
+  // Each switch's deferred action is run at once rather than on the manager's next tick.
   auto cycle = [&] {
     form->SkinData1->SetActive(false);
+    manager->RunPendingAction();
     EXPECT_TRUE(PumpUntil([&] { return SendMessageW(box, 0x3523, 0, 0) != 1; }));
     form->SkinData1->SetActive(true);
+    manager->RunPendingAction();
     EXPECT_TRUE(PumpUntil([&] { return PageSkinner<TSkinDateTime>("DatePicker") != nullptr; }));
     PumpPending();
   };
+  // Counted with the manager settled: its tick's timer stopped.
+  const auto settled = [&] {
+    EXPECT_TRUE(PumpUntil([&] { return !manager->TimerRunning(); }));
+    return counts();
+  };
   cycle();
-  const std::vector<long> before = counts();
+  const std::vector<long> before = settled();
   for (int i = 0; i < 100; ++i) cycle();
-  EXPECT_EQ(counts(), before);
+  EXPECT_EQ(settled(), before);
   EXPECT_NE(PageSkinner<TSkinMP>("MediaPlayer"), nullptr);
 }
 
