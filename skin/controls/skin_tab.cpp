@@ -117,7 +117,7 @@ void TSkinTab::SkinChanged() {
 // so it gets its default (6 by 3 pixels) back when the boxes go.
 void TSkinTab::SetTabPadding(bool closeBoxes) {
   const int dpi = ScreenDpi();
-  const int box = closeBoxes ? (TabCloseBox({0, 0, 0, 0}, dpi).Width() + 1) / 2 + MulDiv(2, dpi, kDesignDpi) : 0;
+  const int box = closeBoxes ? (TabCloseBox({0, 0, 0, 0}, dpi).Width() + 1) / 2 + ScalePixel(2, dpi) : 0;
   SendMessageW(FHandle, TCM_SETPADDING, 0, MAKELPARAM(6 + box, 3));
   // The tabs are measured again when the font is set.
   SendMessageW(FHandle, WM_SETFONT, SendMessageW(FHandle, WM_GETFONT, 0, 0), TRUE);

@@ -103,7 +103,7 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& r, int state, int half, bool
   const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
   HPEN pen = CreatePen(PS_SOLID, 1, state == 3 ? SkinColour(kColourButtonShadow) : SkinColour(kColourButtonText));
   HGDIOBJ old = SelectObject(dc, pen);
-  const int lines = MulDiv(3, dpi, kDesignDpi);
+  const int lines = ScalePixel(3, dpi);
   for (int i = 0; i < lines; ++i) {
     if (horizontal) {
       const int x = half == 0 ? cx - lines / 2 + i : cx + lines / 2 - i;
@@ -135,8 +135,8 @@ void TSkinUpDown::Compose(const TComposed& look, const TDataSkinBorder* element)
     pictures_.DrawCell(b, r, element->Image, true, kFrames, frame);
     const TBitmap& glyphs = element->SecondImage;
     // The glyphs are drawn for 96 DPI and grow with the screen like the buttons around them.
-    const int gw = MulDiv(glyphs.Width() / kFrames, look.Dpi, kDesignDpi);
-    const int gh = MulDiv(glyphs.Height(), look.Dpi, kDesignDpi);
+    const int gw = ScalePixel(glyphs.Width() / kFrames, look.Dpi);
+    const int gh = ScalePixel(glyphs.Height(), look.Dpi);
     if (gw <= 0 || gh <= 0) continue;
     const int gx = (r.left + r.right - gw) / 2, gy = (r.top + r.bottom - gh) / 2;
     pictures_.DrawCell(b, {gx, gy, gx + gw, gy + gh}, glyphs, true, kFrames, frame);

@@ -30,6 +30,15 @@ inline TBitmap PaintedPixels(HWND window) {
   return section.ToBitmap();
 }
 
+// The pixels of `r` (inside `pixels`) that are not `colour`.
+inline int PixelsOtherThan(const TBitmap& pixels, const RECT& r, TColor colour) {
+  int other = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) other += pixels.Colour(x, y) != colour;
+  }
+  return other;
+}
+
 // What the screen shows of a window (its window DC), read back.
 inline TBitmap ScreenPixels(HWND window) {
   RECT r{};

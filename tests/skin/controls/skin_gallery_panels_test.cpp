@@ -176,18 +176,8 @@ TEST_F(GalleryPanelsTest, ScrollBarControlOverlayCoversItAndItsThumbFollowsThePo
   for (int x = 0; x < pixels.Width(); ++x) notFace += pixels.Colour(x, pixels.Height() / 2) != face;
   EXPECT_GT(notFace, pixels.Width() / 4);
   // Beneath the overlay the control paints only the face: the native bar is never drawn.
-  TDibSection beneath(bar.right - bar.left, bar.bottom - bar.top);
-  HDC memory = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(memory, beneath.Handle());
-  SendMessageW(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  const TBitmap painted = beneath.ToBitmap();
-  int other = 0;
-  for (int y = 0; y < painted.Height(); ++y) {
-    for (int x = 0; x < painted.Width(); ++x) other += painted.Colour(x, y) != face;
-  }
-  EXPECT_EQ(other, 0);
+  const TBitmap beneath = testing::PaintedPixels(control->Handle());
+  EXPECT_EQ(testing::PixelsOtherThan(beneath, {0, 0, beneath.Width(), beneath.Height()}, face), 0);
 }
 
 // Stands in for the header skinner: attaches to the header by handle.

@@ -102,18 +102,6 @@ TEST_F(SkinMemoTest, OverlaysLieExactlyOverTheNativeBarsAndTheCornerIsFilled) {
   EXPECT_EQ(pixels.Colour(v.left - m.left + 2, hz.top - m.top + 2), ColorToRGB(Skin().Colours[kColourButtonFace]));
 }
 
-// Counts the pixels of `r` (screen coordinates, inside `window`) that are not `colour`.
-int OtherPixels(HWND window, const RECT& r, TColor colour) {
-  const TBitmap pixels = ScreenPixels(window);
-  RECT w{};
-  GetWindowRect(window, &w);
-  int other = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) other += pixels.Colour(x - w.left, y - w.top) != colour;
-  }
-  return other;
-}
-
 TEST_F(SkinMemoTest, ArrowAndTrackPressesScrollNativelyThroughTheOverlay) {
   TSkinScrollbar* s = MemoWithBars(ssVertical);
   ASSERT_NE(s, nullptr);
@@ -197,7 +185,10 @@ TEST_F(SkinMemoTest, WithoutScrollBarInformationTheNativeBarsStayAndWork) {
   HWND memo = form->Memo1->Handle();
   // Uncovered, the native bar is drawn: its arrows and thumb are not all face.
   RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-  EXPECT_GT(OtherPixels(memo, NativeBar(memo, OBJID_VSCROLL), ColorToRGB(Skin().Colours[kColourButtonFace])), 20);
+  RECT bar = NativeBar(memo, OBJID_VSCROLL);
+  const RECT m = ScreenRect(memo);
+  OffsetRect(&bar, -m.left, -m.top);
+  EXPECT_GT(testing::PixelsOtherThan(ScreenPixels(memo), bar, ColorToRGB(Skin().Colours[kColourButtonFace])), 20);
   SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(GetScrollPos(memo, SB_VERT), 1);
   SetSkinPlatform(nullptr);

@@ -165,6 +165,16 @@ inline TCheckMark SystemCheckMark() {
   return mark;
 }
 
+// The check mark's black pixels that `item` does not show black, the mark drawn in the 16-px
+// glyph box `glyph`: centred horizontally plus 1, and in the item vertically plus 1.
+inline int MissingCheckMarkPixels(const TItemPixels& item, const TCheckMark& mark, const RECT& glyph) {
+  const int x0 = glyph.left + (16 - mark.Width) / 2 + 1;
+  const int y0 = (item.Height() - mark.Height) / 2 + 1;
+  int missing = 0;
+  for (const POINT& p : mark.Black) missing += item.At(x0 + p.x, y0 + p.y) != RGB(0, 0, 0);
+  return missing;
+}
+
 inline COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
 // Opens a drop-down (through `open`, which runs the step inside the menu loop) and captures it

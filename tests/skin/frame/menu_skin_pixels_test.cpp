@@ -126,12 +126,7 @@ TEST_F(MenuItemPixelsTest, CheckedItemWithoutImageShowsTheSystemCheckMark) {
   const TItemPixels checked(c, 6);
   const TItemPixels unchecked(c, 2);
   const RECT glyph{1 + kMargin, 1, 1 + kMargin + 16, 1 + 16};
-  // Centred in the glyph box horizontally plus 1, and in the item vertically plus 1.
-  const int x0 = glyph.left + (16 - mark.Width) / 2 + 1;
-  const int y0 = (checked.Height() - mark.Height) / 2 + 1;
-  int missing = 0;
-  for (const POINT& p : mark.Black) missing += checked.At(x0 + p.x, y0 + p.y) != RGB(0, 0, 0);
-  EXPECT_EQ(missing, 0) << "of " << mark.Black.size() << " black pixels of the check mark";
+  EXPECT_EQ(MissingCheckMarkPixels(checked, mark, glyph), 0) << "of " << mark.Black.size() << " black pixels";
   EXPECT_EQ(checked.Count(RGB(0, 0, 0), glyph.left, glyph.top, glyph.right, glyph.bottom),
             static_cast<int>(mark.Black.size()));
   EXPECT_EQ(unchecked.Count(RGB(0, 0, 0), glyph.left, glyph.top, glyph.right, glyph.bottom), 0);
@@ -160,11 +155,7 @@ TEST_F(MenuItemPixelsRtlTest, TwinIsMirrored) {
   const int w = checked.Width();
   const RECT glyph{w - 1 - kMargin - 16, 1, w - 1 - kMargin, 1 + 16};
   const RECT leftBox{1 + kMargin, 1, 1 + kMargin + 16, 1 + 16};
-  const int x0 = glyph.left + (16 - mark.Width) / 2 + 1;
-  const int y0 = (checked.Height() - mark.Height) / 2 + 1;
-  int missing = 0;
-  for (const POINT& p : mark.Black) missing += checked.At(x0 + p.x, y0 + p.y) != RGB(0, 0, 0);
-  EXPECT_EQ(missing, 0) << "of " << mark.Black.size() << " black pixels of the check mark";
+  EXPECT_EQ(MissingCheckMarkPixels(checked, mark, glyph), 0) << "of " << mark.Black.size() << " black pixels";
   EXPECT_EQ(checked.Count(RGB(0, 0, 0), leftBox.left, leftBox.top, leftBox.right, leftBox.bottom), 0);
   // Item 2, 剪切 with Ctrl+X: the shortcut starts 11 pixels from the item's left edge.
   const TItemPixels cut(c, 2);
